@@ -1,0 +1,20 @@
+#include "host/application.h"
+
+#include "host/load_form.h"
+#include "host/vx_form.h"
+
+namespace vx {
+
+Application::Application(platform::Platform& p) : platform(p), random(p.process.RandomSeed()) {
+  embeddedFiles.emplace_back();
+}
+
+Application::~Application() = default;
+
+TVXForm* Application::FormOf(const platform::Window* window) const {
+  for (const auto& form : forms)
+    if (&form->Window() == window) return form.get();
+  return nullptr;
+}
+
+}  // namespace vx

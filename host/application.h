@@ -1,0 +1,74 @@
+#pragma once
+// The process-wide state of the runtime, in one object that a test can create
+// fresh: the platform it runs on, the variable store, the scrambler key, the
+// pages, and everything start-up records so that shutdown can undo it.
+
+#include <memory>
+#include <optional>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "platform/platform.h"
+#include "script/shift.h"
+#include "values/variables.h"
+
+namespace vx {
+
+class TVXForm;
+class TVXLoad;
+
+// The system settings as they were before the presentation changed them.
+struct SavedSystemSettings {
+  bool cursorShadow = false;
+  bool screenSaver = false;
+  bool menuFade = false;
+  bool fontSmoothing = false;
+  bool swapMouseButtons = false;
+};
+
+class Application {
+ public:
+  explicit Application(platform::Platform& platform);
+  ~Application();
+  Application(const Application&) = delete;
+  Application& operator=(const Application&) = delete;
+
+  platform::Platform& platform;
+  TValues values;
+  ShiftKey shiftKey;
+  std::mt19937 random;
+
+  std::string title;  // the application title: task bar and message-box caption
+
+  // Every page: forms[0] is the main form (page 1). Pages are never freed.
+  std::vector<std::unique_ptr<TVXForm>> forms;
+  TVXForm* MainForm() const { return forms.empty() ? nullptr : forms.front().get(); }
+  // The page whose window this is, or null.
+  TVXForm* FormOf(const platform::Window* window) const;
+  std::unique_ptr<TVXLoad> splash;
+
+  std::string tempFolder;     // ends with "\"
+  std::string windowsFolder;  // ends with "\"
+  std::string programFolder;  // ends with "\"
+  std::string ExtractionFolder() const { return tempFolder + "VXTEMP\\"; }
+
+  // "%dx%d %d Colors %d Hertz", one line per adapter mode, in its order.
+  std::vector<std::string> displayModes;
+  int savedDisplayMode = -1;
+  bool changeResolution = false;
+
+  bool flashAvailable = false;
+  std::unique_ptr<platform::FlashPlayer> flashHost;
+
+  // Read before the presentation changed anything; empty when it did not.
+  std::optional<SavedSystemSettings> savedSettings;
+  std::vector<std::string> fontTable;      // installed font files, load order
+  std::vector<std::string> embeddedFiles;  // entry 0 empty; entry i is "DATAE" i
+  std::vector<std::string> cursorFiles;
+
+  int currentPageNumber = 0;
+  bool terminating = false;
+};
+
+}  // namespace vx

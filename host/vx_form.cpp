@@ -1,0 +1,61 @@
+#include "host/vx_form.h"
+
+#include "host/application.h"
+#include "host/pages.h"
+#include "host/terminate.h"
+#include "util/services.h"
+
+namespace vx {
+
+TVXForm::TVXForm(Application& app) : app_(app) {
+  platform::WindowOptions options;
+  options.listener = this;
+  window_ = app.platform.forms.OpenWindow(options);
+  window_->SetFrameStyle(platform::FrameStyle::None);
+  const platform::Size screen = app.platform.display.ScreenSize();
+  window_->SetBounds({screen.width, screen.height, 1, 1});
+  showevent_ = app.platform.loop.CreateTimer(1, [this] { showeventTimer(); });
+}
+
+TVXForm::~TVXForm() = default;
+
+bool TVXForm::IsMainForm() const { return app_.MainForm() == this; }
+
+void TVXForm::OnShown() {
+  showevent_->SetEnabled(true);
+  CurrentPageNumber(app_);
+}
+
+void TVXForm::OnHidden() { app_.values.SetBoolVar("close", false); }
+
+void TVXForm::OnResized() {}
+
+void TVXForm::OnCloseRequested() {
+  try {
+    app_.values.SetBoolVar("close", true);
+    TVXForm* main = app_.MainForm();
+    if (main == nullptr) return;
+    bool ends = IsMainForm();
+    if (!ends) {
+      int visible = 0;
+      for (platform::Window* w : app_.platform.forms.TopLevelWindows())
+        if (w->IsVisible()) ++visible;
+      ends = visible == 1 && PageNavigated;
+    }
+    if (ends) {
+      TerminateApp(app_);
+      KillWindowProcess(app_.platform, &main->Window());
+    }
+  } catch (const std::exception&) {
+    // A close must never be refused because of a failing clean-up.
+  }
+}
+
+void TVXForm::showeventTimer() {
+  showevent_->SetEnabled(false);
+  if (showevent_->Interval() == 2) {
+    if (TVXForm* main = app_.MainForm()) KillWindowProcess(app_.platform, &main->Window());
+  }
+}
+
+}  // namespace vx

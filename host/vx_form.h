@@ -1,0 +1,65 @@
+#pragma once
+// A page window. The first instance is the main form (page 1), which also
+// carries the project-wide scripts; every other page is another instance.
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/platform.h"
+
+namespace vx {
+
+class Application;
+
+using LineList = std::vector<std::string>;
+
+class TVXForm : public platform::WindowListener {
+ public:
+  // The first steps of every page's creation: the window is parked outside
+  // the screen, frameless and 1 x 1, until the loader places it.
+  explicit TVXForm(Application& app);
+  ~TVXForm() override;
+  TVXForm(const TVXForm&) = delete;
+  TVXForm& operator=(const TVXForm&) = delete;
+
+  platform::Window& Window() { return *window_; }
+  const platform::Window& Window() const { return *window_; }
+  std::string Name() const { return window_->Name(); }
+  void SetName(const std::string& name) { window_->SetName(name); }
+  bool IsMainForm() const;
+
+  // Project scripts (kept on the main form only) and the page's own scripts.
+  LineList OnErrorScript;
+  LineList OnMinimizeScript;
+  LineList ReservedProjectScript;
+  LineList OnHintScript;
+  LineList OnRestoreScript;
+  LineList PageShowScript;
+  LineList PageHideScript;
+  LineList PageResizeScript;
+  LineList PageWheelScript;
+
+  // Set by the page-navigation commands; closing the last visible page ends
+  // the program only once it is set.
+  bool PageNavigated = false;
+
+  // The page-show timer: its first tick runs the show script; an interval of
+  // 2 is the signal of a script thread to end the process.
+  platform::Timer& showevent() { return *showevent_; }
+
+  // platform::WindowListener
+  void OnShown() override;
+  void OnHidden() override;
+  void OnResized() override;
+  void OnCloseRequested() override;
+
+ private:
+  void showeventTimer();
+
+  Application& app_;
+  std::unique_ptr<platform::Window> window_;
+  std::unique_ptr<platform::Timer> showevent_;
+};
+
+}  // namespace vx

@@ -1,0 +1,58 @@
+#pragma once
+// Files, folders and the resources of the program's own executable. Paths are
+// Windows paths in the system code page; on the sim backend they name files of
+// an in-memory disk, so tests never touch the host's file system.
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+
+namespace vx::platform {
+
+// An open file. Every failure throws vx::OsError.
+class File {
+ public:
+  virtual ~File() = default;
+  virtual std::uint64_t Size() = 0;
+  virtual void Seek(std::uint64_t position) = 0;
+  // Reads exactly count bytes at the current position, or throws.
+  virtual std::string Read(std::size_t count) = 0;
+  virtual void Write(const std::string& bytes) = 0;
+};
+
+enum class OpenMode {
+  Read,       // existing file, reading, others may read but not write
+  ReadWrite,  // existing file, reading and writing, others may read
+  Create,     // created or truncated, writing
+};
+
+class Files {
+ public:
+  virtual ~Files() = default;
+
+  virtual bool FileExists(const std::string& path) = 0;
+  virtual bool DirectoryExists(const std::string& path) = 0;
+  // Throws vx::OsError when the file cannot be opened.
+  virtual std::unique_ptr<File> Open(const std::string& path, OpenMode mode) = 0;
+  // Creates one folder; throws vx::OsError when it exists or cannot be made.
+  virtual void MakeDirectory(const std::string& path) = 0;
+  // Throws vx::OsError when the file cannot be deleted.
+  virtual void RemoveFile(const std::string& path) = 0;
+
+  // The program's own executable.
+  virtual std::string OwnExecutablePath() = 0;
+  // The named RCDATA resource of the own executable, or nothing.
+  virtual std::optional<std::string> ReadOwnResource(const std::string& name) = 0;
+
+  // The user's temporary folder, ending with "\".
+  virtual std::string TempFolder() = 0;
+  // The Windows folder, without a final "\".
+  virtual std::string WindowsFolder() = 0;
+};
+
+// Whole-file helpers on top of the interface.
+std::string ReadWholeFile(Files& files, const std::string& path);
+void WriteWholeFile(Files& files, const std::string& path, const std::string& bytes);
+
+}  // namespace vx::platform

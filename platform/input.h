@@ -1,0 +1,26 @@
+#pragma once
+// Keyboard and mouse state, as the system reports it right now.
+
+namespace vx::platform {
+
+// Win32 virtual-key codes the runtime names.
+namespace vk {
+constexpr int LButton = 0x01;
+constexpr int RButton = 0x02;
+constexpr int MButton = 0x04;
+constexpr int Shift = 0x10;
+constexpr int Control = 0x11;
+constexpr int Menu = 0x12;
+constexpr int Capital = 0x14;
+constexpr int Escape = 0x1B;
+constexpr int Snapshot = 0x2C;
+}  // namespace vk
+
+class Input {
+ public:
+  virtual ~Input() = default;
+  // The key is held down now; a key that is only toggled on is not.
+  virtual bool IsKeyDown(int virtualKey) = 0;
+};
+
+}  // namespace vx::platform

@@ -1,0 +1,8 @@
+#include "platform/sim/sim_desktop.h"
+
+namespace vx::sim {
+
+SimDesktop::SimDesktop()
+    : platform_{forms, loop, dialogs, files, display, fonts, input, process, hosted} {}
+
+}  // namespace vx::sim

@@ -1,0 +1,39 @@
+#pragma once
+// The simulated desktop: every platform area in one deterministic object that
+// tests create fresh, set up, drive and inspect.
+
+#include "platform/platform.h"
+#include "platform/sim/sim_dialogs.h"
+#include "platform/sim/sim_display.h"
+#include "platform/sim/sim_files.h"
+#include "platform/sim/sim_forms.h"
+#include "platform/sim/sim_log.h"
+#include "platform/sim/sim_loop.h"
+#include "platform/sim/sim_system.h"
+
+namespace vx::sim {
+
+class SimDesktop {
+ public:
+  SimDesktop();
+  SimDesktop(const SimDesktop&) = delete;
+  SimDesktop& operator=(const SimDesktop&) = delete;
+
+  platform::Platform& Platform() { return platform_; }
+
+  SimLog log;
+  SimLoop loop{log};
+  SimForms forms{log, loop};
+  SimDialogs dialogs{log};
+  SimFiles files{log};
+  SimDisplay display{log};
+  SimFonts fonts{log};
+  SimInput input;
+  SimProcess process{log};
+  SimHosted hosted;
+
+ private:
+  platform::Platform platform_;
+};
+
+}  // namespace vx::sim

@@ -1,0 +1,159 @@
+#include "platform/sim/sim_files.h"
+
+#include <algorithm>
+
+#include "util/error.h"
+#include "util/pe_resources.h"
+
+namespace vx::sim {
+
+namespace {
+std::string Upper(std::string text) {
+  for (char& c : text)
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  return text;
+}
+
+std::string ParentKey(const std::string& key) {
+  const auto slash = key.rfind('\\');
+  return slash == std::string::npos ? std::string() : key.substr(0, slash);
+}
+}  // namespace
+
+std::string SimFiles::Key(const std::string& path) {
+  std::string key = Upper(path);
+  std::replace(key.begin(), key.end(), '/', '\\');
+  while (key.size() > 3 && key.back() == '\\') key.pop_back();
+  return key;
+}
+
+class SimFile : public platform::File {
+ public:
+  SimFile(SimFiles& owner, std::string key, bool writable)
+      : owner_(owner), key_(std::move(key)), writable_(writable) {}
+
+  std::uint64_t Size() override { return Data().size(); }
+  void Seek(std::uint64_t position) override { position_ = position; }
+  std::string Read(std::size_t count) override {
+    if (owner_.readErrors_.count(key_)) throw OsError("Read error on " + key_);
+    const std::string& data = Data();
+    if (position_ > data.size() || count > data.size() - position_)
+      throw OsError("Read past the end of " + key_);
+    std::string out = data.substr(static_cast<std::size_t>(position_), count);
+    position_ += count;
+    return out;
+  }
+  void Write(const std::string& bytes) override {
+    if (!writable_) throw OsError("File not open for writing: " + key_);
+    std::string& data = owner_.files_[key_];
+    if (position_ > data.size()) data.resize(static_cast<std::size_t>(position_), '\0');
+    const auto at = static_cast<std::size_t>(position_);
+    if (at + bytes.size() > data.size()) data.resize(at + bytes.size());
+    std::copy(bytes.begin(), bytes.end(), data.begin() + static_cast<std::ptrdiff_t>(at));
+    position_ += bytes.size();
+  }
+
+ private:
+  const std::string& Data() {
+    auto it = owner_.files_.find(key_);
+    if (it == owner_.files_.end()) throw OsError("File was deleted: " + key_);
+    return it->second;
+  }
+  SimFiles& owner_;
+  std::string key_;
+  bool writable_;
+  std::uint64_t position_ = 0;
+};
+
+SimFiles::SimFiles(SimLog& log) : log_(log) {
+  AddDirectory("C:\\");
+  AddDirectory("C:\\WINDOWS\\System32");
+  AddDirectory(tempFolder_);
+  AddDirectory("C:\\Program Files\\Presentation");
+}
+
+void SimFiles::AddFile(const std::string& path, std::string bytes) {
+  const std::string key = Key(path);
+  AddDirectory(ParentKey(key));
+  files_[key] = std::move(bytes);
+  shownNames_.emplace(key, path);
+}
+
+void SimFiles::AddDirectory(const std::string& path) {
+  std::string key = Key(path);
+  while (!key.empty()) {
+    directories_.insert(key);
+    key = ParentKey(key);
+  }
+}
+
+void SimFiles::InjectOpenError(const std::string& path) { openErrors_.insert(Key(path)); }
+void SimFiles::InjectReadError(const std::string& path) { readErrors_.insert(Key(path)); }
+
+void SimFiles::SetOwnExecutable(const std::string& path, std::string bytes) {
+  ownPath_ = path;
+  AddFile(path, std::move(bytes));
+}
+
+void SimFiles::SetOwnResource(const std::string& name, std::string bytes) {
+  resources_[Upper(name)] = std::move(bytes);
+}
+
+void SimFiles::UseResourcesOfOwnExecutable() { resourcesFromImage_ = true; }
+
+std::string SimFiles::Contents(const std::string& path) const {
+  auto it = files_.find(Key(path));
+  return it == files_.end() ? std::string() : it->second;
+}
+
+std::set<std::string> SimFiles::FilesUnder(const std::string& folder) const {
+  const std::string prefix = Key(folder) + "\\";
+  std::set<std::string> out;
+  for (const auto& [key, bytes] : files_)
+    if (key.compare(0, prefix.size(), prefix) == 0) out.insert(key);
+  return out;
+}
+
+bool SimFiles::FileExists(const std::string& path) { return files_.count(Key(path)) != 0; }
+
+bool SimFiles::DirectoryExists(const std::string& path) { return directories_.count(Key(path)) != 0; }
+
+std::unique_ptr<platform::File> SimFiles::Open(const std::string& path, platform::OpenMode mode) {
+  const std::string key = Key(path);
+  if (openErrors_.count(key)) throw OsError("Cannot open file \"" + path + "\". Access is denied");
+  switch (mode) {
+    case platform::OpenMode::Read:
+    case platform::OpenMode::ReadWrite:
+      if (!files_.count(key)) throw OsError("Cannot open file \"" + path + "\". The system cannot find the file specified");
+      break;
+    case platform::OpenMode::Create:
+      if (!directories_.count(ParentKey(key)))
+        throw OsError("Cannot create file \"" + path + "\". The system cannot find the path specified");
+      files_[key].clear();
+      shownNames_.emplace(key, path);
+      break;
+  }
+  return std::make_unique<SimFile>(*this, key, mode != platform::OpenMode::Read);
+}
+
+void SimFiles::MakeDirectory(const std::string& path) {
+  const std::string key = Key(path);
+  if (directories_.count(key) || files_.count(key)) throw OsError("Cannot create folder " + path);
+  if (!directories_.count(ParentKey(key))) throw OsError("Cannot create folder " + path);
+  directories_.insert(key);
+}
+
+void SimFiles::RemoveFile(const std::string& path) {
+  const std::string key = Key(path);
+  if (openErrors_.count(key) || !files_.erase(key)) throw OsError("Cannot delete file " + path);
+  log_.Add("delete " + path);
+}
+
+std::optional<std::string> SimFiles::ReadOwnResource(const std::string& name) {
+  if (resourcesFromImage_) return FindRcDataResource(Contents(ownPath_), name);
+  auto it = resources_.find(Upper(name));
+  if (it == resources_.end()) return std::nullopt;
+  return it->second;
+}
+
+}  // namespace vx::sim

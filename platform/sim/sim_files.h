@@ -1,0 +1,63 @@
+#pragma once
+// An in-memory disk with Windows paths (compared without regard to case),
+// the own executable's resources, and injectable failures.
+
+#include <map>
+#include <set>
+#include <string>
+
+#include "platform/files.h"
+#include "platform/sim/sim_log.h"
+
+namespace vx::sim {
+
+class SimFiles : public platform::Files {
+ public:
+  explicit SimFiles(SimLog& log);
+
+  // Test set-up.
+  void AddFile(const std::string& path, std::string bytes);
+  void AddDirectory(const std::string& path);
+  // Opening the file for reading or writing throws from now on.
+  void InjectOpenError(const std::string& path);
+  // Reads of the file throw from now on.
+  void InjectReadError(const std::string& path);
+  void SetOwnExecutable(const std::string& path, std::string bytes);
+  void SetOwnResource(const std::string& name, std::string bytes);
+  // Takes the resources from the PE image of the own executable instead.
+  void UseResourcesOfOwnExecutable();
+  void SetTempFolder(std::string folder) { tempFolder_ = std::move(folder); }
+
+  // Inspection.
+  std::string Contents(const std::string& path) const;
+  std::set<std::string> FilesUnder(const std::string& folder) const;
+
+  // platform::Files
+  bool FileExists(const std::string& path) override;
+  bool DirectoryExists(const std::string& path) override;
+  std::unique_ptr<platform::File> Open(const std::string& path, platform::OpenMode mode) override;
+  void MakeDirectory(const std::string& path) override;
+  void RemoveFile(const std::string& path) override;
+  std::string OwnExecutablePath() override { return ownPath_; }
+  std::optional<std::string> ReadOwnResource(const std::string& name) override;
+  std::string TempFolder() override { return tempFolder_; }
+  std::string WindowsFolder() override { return "C:\\WINDOWS"; }
+
+  // Canonical key of a path: upper case, "/" as "\", no trailing "\".
+  static std::string Key(const std::string& path);
+
+ private:
+  friend class SimFile;
+  SimLog& log_;
+  std::map<std::string, std::string> files_;       // key -> contents
+  std::map<std::string, std::string> shownNames_;  // key -> path as first written
+  std::set<std::string> directories_;
+  std::set<std::string> openErrors_;
+  std::set<std::string> readErrors_;
+  std::map<std::string, std::string> resources_;  // upper-case name -> bytes
+  bool resourcesFromImage_ = false;
+  std::string ownPath_ = "C:\\Program Files\\Presentation\\presentation.exe";
+  std::string tempFolder_ = "C:\\TEMP\\";
+};
+
+}  // namespace vx::sim

@@ -1,0 +1,139 @@
+#include "platform/sim/sim_forms.h"
+
+#include <algorithm>
+
+#include "platform/sim/sim_loop.h"
+
+namespace vx::sim {
+
+SimWindow::SimWindow(SimForms& owner, const platform::WindowOptions& options)
+    : owner_(owner), listener_(options.listener), kind_(options.kind) {
+  owner_.Register(this);
+}
+
+SimWindow::~SimWindow() { owner_.Unregister(this); }
+
+SimWindow::Insets SimWindow::FrameInsets() const {
+  // Fixed metrics of the simulated theme: a 19-pixel caption (15 for tool
+  // windows), 3-pixel borders, 4 when the frame is sizeable.
+  using platform::FrameStyle;
+  switch (frame_) {
+    case FrameStyle::None: return {0, 0, 0, 0};
+    case FrameStyle::Single:
+    case FrameStyle::Dialog: return {3, 22, 3, 3};
+    case FrameStyle::Sizeable: return {4, 23, 4, 4};
+    case FrameStyle::ToolWindow: return {3, 18, 3, 3};
+    case FrameStyle::SizeableToolWindow: return {4, 19, 4, 4};
+  }
+  return {0, 0, 0, 0};
+}
+
+void SimWindow::SetFrameStyle(platform::FrameStyle style) {
+  // The client area keeps its size, as it does when a form's border changes.
+  const platform::Size client = ClientSize();
+  frame_ = style;
+  SetClientSize(client);
+}
+
+void SimWindow::SetBounds(platform::Rect bounds) {
+  const bool resized = bounds.width != bounds_.width || bounds.height != bounds_.height;
+  bounds_ = bounds;
+  if (resized && listener_ != nullptr) owner_.loop_.Dispatch([this] { listener_->OnResized(); });
+}
+
+void SimWindow::SetClientSize(platform::Size size) {
+  const Insets in = FrameInsets();
+  SetBounds({bounds_.left, bounds_.top, size.width + in.left + in.right, size.height + in.top + in.bottom});
+}
+
+platform::Size SimWindow::ClientSize() const {
+  const Insets in = FrameInsets();
+  return {std::max(0, bounds_.width - in.left - in.right), std::max(0, bounds_.height - in.top - in.bottom)};
+}
+
+void SimWindow::Show() {
+  owner_.BringToTop(this);
+  owner_.active_ = this;
+  if (visible_) return;
+  visible_ = true;
+  owner_.log_.Add("show " + name_);
+  if (listener_ != nullptr) owner_.loop_.Dispatch([this] { listener_->OnShown(); });
+}
+
+void SimWindow::Hide() {
+  if (!visible_) return;
+  visible_ = false;
+  owner_.log_.Add("hide " + name_);
+  if (owner_.active_ == this) owner_.ActivateTopmostVisible();
+  if (listener_ != nullptr) owner_.loop_.Dispatch([this] { listener_->OnHidden(); });
+}
+
+void SimWindow::RequestClose() {
+  owner_.log_.Add("close " + name_);
+  if (listener_ != nullptr) owner_.loop_.Dispatch([this] { listener_->OnCloseRequested(); });
+  Hide();
+}
+
+std::unique_ptr<platform::Label> SimWindow::AddLabel(platform::Rect, const std::string& text) {
+  return std::make_unique<SimLabel>(text);
+}
+
+std::unique_ptr<platform::ProgressBar> SimWindow::AddProgressBar(platform::Rect) {
+  return std::make_unique<SimProgressBar>();
+}
+
+std::unique_ptr<platform::Window> SimForms::OpenWindow(const platform::WindowOptions& options) {
+  return std::make_unique<SimWindow>(*this, options);
+}
+
+std::vector<platform::Window*> SimForms::TopLevelWindows() {
+  return {windows_.begin(), windows_.end()};
+}
+
+bool SimForms::IsLive(const platform::Window* window) {
+  return std::find(windows_.begin(), windows_.end(), window) != windows_.end();
+}
+
+SimWindow* SimForms::FindByName(const std::string& name) {
+  for (SimWindow* w : windows_)
+    if (w->Name() == name) return w;
+  return nullptr;
+}
+
+std::vector<SimWindow*> SimForms::VisibleWindows() {
+  std::vector<SimWindow*> out;
+  for (SimWindow* w : zOrder_)
+    if (w->IsVisible()) out.push_back(w);
+  return out;
+}
+
+void SimForms::Activate(SimWindow* window) {
+  if (window != nullptr && window->IsVisible()) {
+    BringToTop(window);
+    active_ = window;
+  }
+}
+
+void SimForms::Unregister(SimWindow* window) {
+  if (window->IsVisible()) log_.Add("hide " + window->Name());
+  log_.Add("destroy " + window->Name());
+  windows_.erase(std::remove(windows_.begin(), windows_.end(), window), windows_.end());
+  zOrder_.remove(window);
+  if (active_ == window) ActivateTopmostVisible();
+}
+
+void SimForms::BringToTop(SimWindow* window) {
+  zOrder_.remove(window);
+  zOrder_.push_front(window);
+}
+
+void SimForms::ActivateTopmostVisible() {
+  active_ = nullptr;
+  for (SimWindow* w : zOrder_)
+    if (w->IsVisible()) {
+      active_ = w;
+      return;
+    }
+}
+
+}  // namespace vx::sim

@@ -1,0 +1,81 @@
+#pragma once
+// The small simulated services: fonts, key state, the process, hosted
+// controls. Each keeps the state a test sets up or asserts on.
+
+#include <set>
+#include <string>
+
+#include "platform/fonts.h"
+#include "platform/hosted.h"
+#include "platform/input.h"
+#include "platform/process.h"
+#include "platform/sim/sim_log.h"
+
+namespace vx::sim {
+
+class SimFonts : public platform::Fonts {
+ public:
+  explicit SimFonts(SimLog& log) : log_(log) {}
+  // Font files the system refuses.
+  void Refuse(const std::string& path) { refused_.insert(path); }
+  const std::multiset<std::string>& Installed() const { return installed_; }
+
+  bool InstallFontFile(const std::string& path) override;
+  bool RemoveFontFile(const std::string& path) override;
+
+ private:
+  SimLog& log_;
+  std::multiset<std::string> installed_;
+  std::set<std::string> refused_;
+};
+
+class SimInput : public platform::Input {
+ public:
+  void SetKeyDown(int virtualKey, bool down);
+  // A toggle key (Caps Lock) that is lit but not held.
+  void SetToggled(int virtualKey, bool on);
+  bool IsToggled(int virtualKey) const { return toggled_.count(virtualKey) != 0; }
+
+  bool IsKeyDown(int virtualKey) override { return down_.count(virtualKey) != 0; }
+
+ private:
+  std::set<int> down_;
+  std::set<int> toggled_;
+};
+
+class SimProcess : public platform::Process {
+ public:
+  explicit SimProcess(SimLog& log) : log_(log) {}
+
+  void SetCommandLine(std::string line) { commandLine_ = std::move(line); }
+  void SetMemory(platform::MemoryStatus status) { memory_ = status; }
+  void SetOnline(bool online) { online_ = online; }
+  void SetSeed(std::uint32_t seed) { seed_ = seed; }
+  // The exit code once the process has ended, else -1.
+  int ExitCode() const { return exitCode_; }
+
+  [[noreturn]] void Terminate(int exitCode) override;
+  std::uint32_t RandomSeed() override { return seed_; }
+  std::string CommandLine() override { return commandLine_; }
+  platform::MemoryStatus QueryMemory() override { return memory_; }
+  bool IsOnline() override { return online_; }
+
+ private:
+  SimLog& log_;
+  std::string commandLine_ = "\"C:\\Program Files\\Presentation\\presentation.exe\"";
+  platform::MemoryStatus memory_{std::uint64_t{512} << 20, std::uint64_t{256} << 20};
+  bool online_ = false;
+  std::uint32_t seed_ = 12345;
+  int exitCode_ = -1;
+};
+
+class SimHosted : public platform::HostedControls {
+ public:
+  void SetFlashInstalled(bool installed) { flashInstalled_ = installed; }
+  std::unique_ptr<platform::FlashPlayer> CreateFlashPlayer(platform::Window& owner) override;
+
+ private:
+  bool flashInstalled_ = false;
+};
+
+}  // namespace vx::sim

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "platform/files.h"
+
+namespace vx::win32 {
+
+class Win32Files : public platform::Files {
+ public:
+  bool FileExists(const std::string& path) override;
+  bool DirectoryExists(const std::string& path) override;
+  std::unique_ptr<platform::File> Open(const std::string& path, platform::OpenMode mode) override;
+  void MakeDirectory(const std::string& path) override;
+  void RemoveFile(const std::string& path) override;
+  std::string OwnExecutablePath() override;
+  std::optional<std::string> ReadOwnResource(const std::string& name) override;
+  std::string TempFolder() override;
+  std::string WindowsFolder() override;
+};
+
+}  // namespace vx::win32

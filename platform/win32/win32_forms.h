@@ -1,0 +1,73 @@
+#pragma once
+
+#include <vector>
+
+#include "platform/forms.h"
+#include "platform/win32/win32_common.h"
+#include "platform/win32/win32_loop.h"
+
+namespace vx::win32 {
+
+class Win32Forms;
+
+class Win32Window : public platform::Window {
+ public:
+  Win32Window(Win32Forms& owner, const platform::WindowOptions& options);
+  ~Win32Window() override;
+
+  void SetName(const std::string& name) override { name_ = name; }
+  std::string Name() const override { return name_; }
+  void SetCaption(const std::string& caption) override { SetWindowTextA(hwnd_, caption.c_str()); }
+  std::string Caption() const override;
+  void SetFrameStyle(platform::FrameStyle style) override;
+  platform::FrameStyle GetFrameStyle() const override { return frame_; }
+  void SetBorderIcons(platform::BorderIcons icons) override;
+  platform::BorderIcons GetBorderIcons() const override { return icons_; }
+  void SetStayOnTop(bool on) override;
+  bool StaysOnTop() const override { return stayOnTop_; }
+  void SetBounds(platform::Rect bounds) override;
+  platform::Rect Bounds() const override;
+  void SetClientSize(platform::Size size) override;
+  platform::Size ClientSize() const override;
+  void Show() override;
+  void Hide() override;
+  bool IsVisible() const override { return IsWindowVisible(hwnd_) != FALSE; }
+  void Repaint() override { RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN); }
+  void RequestClose() override { SendMessageA(hwnd_, WM_CLOSE, 0, 0); }
+  std::unique_ptr<platform::Label> AddLabel(platform::Rect bounds, const std::string& text) override;
+  std::unique_ptr<platform::ProgressBar> AddProgressBar(platform::Rect bounds) override;
+
+  HWND Handle() const { return hwnd_; }
+  static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+ private:
+  friend class Win32Forms;
+  LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+  void ApplyStyle();
+  void Notify(void (platform::WindowListener::*event)());
+
+  Win32Forms& owner_;
+  platform::WindowListener* listener_;
+  HWND hwnd_ = nullptr;
+  std::string name_;
+  platform::FrameStyle frame_ = platform::FrameStyle::Sizeable;
+  platform::BorderIcons icons_;
+  bool stayOnTop_ = false;
+};
+
+class Win32Forms : public platform::Forms {
+ public:
+  explicit Win32Forms(Win32Loop& loop);
+
+  std::unique_ptr<platform::Window> OpenWindow(const platform::WindowOptions& options) override;
+  std::vector<platform::Window*> TopLevelWindows() override { return {windows_.begin(), windows_.end()}; }
+  platform::Window* ActiveWindow() override;
+  bool IsLive(const platform::Window* window) override;
+
+ private:
+  friend class Win32Window;
+  Win32Loop& loop_;
+  std::vector<Win32Window*> windows_;
+};
+
+}  // namespace vx::win32

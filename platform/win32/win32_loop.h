@@ -1,0 +1,39 @@
+#pragma once
+
+#include <map>
+
+#include "platform/loop.h"
+#include "platform/win32/win32_common.h"
+
+namespace vx::win32 {
+
+class Win32Timer;
+
+// The message loop, and the timers that ride on a hidden message window.
+class Win32Loop : public platform::EventLoop {
+ public:
+  Win32Loop();
+  ~Win32Loop() override;
+
+  std::unique_ptr<platform::Timer> CreateTimer(unsigned intervalMs, std::function<void()> onTick) override;
+  void Run() override;
+  void SetErrorHandler(std::function<void(const std::exception&)> handler) override {
+    errorHandler_ = std::move(handler);
+  }
+  void Sleep(std::uint32_t milliseconds) override { ::Sleep(milliseconds); }
+  std::uint32_t TickCount() override { return GetTickCount(); }
+
+  // Calls into the runtime from a window procedure: no exception may cross
+  // back into the system's frames.
+  void Dispatch(const std::function<void()>& call) noexcept;
+
+ private:
+  friend class Win32Timer;
+  static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+  HWND hwnd_ = nullptr;
+  UINT_PTR nextId_ = 1;
+  std::map<UINT_PTR, Win32Timer*> timers_;
+  std::function<void(const std::exception&)> errorHandler_;
+};
+
+}  // namespace vx::win32

@@ -1,0 +1,15 @@
+#include "platform/win32/win32_platform.h"
+
+#include <ole2.h>
+
+namespace vx::win32 {
+
+Win32Platform::Win32Platform()
+    : oleStarted_(SUCCEEDED(OleInitialize(nullptr))),
+      platform_{forms_, loop_, dialogs_, files_, display_, fonts_, input_, process_, hosted_} {}
+
+Win32Platform::~Win32Platform() {
+  if (oleStarted_) OleUninitialize();
+}
+
+}  // namespace vx::win32

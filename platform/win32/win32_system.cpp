@@ -1,0 +1,82 @@
+#include "platform/win32/win32_system.h"
+
+#include <objbase.h>
+#include <wininet.h>
+
+#include "platform/win32/win32_common.h"
+
+namespace vx::win32 {
+
+int Win32Dialogs::ShowMessageBox(const std::string& text, const std::string& caption, unsigned flags) {
+  const int answer = MessageBoxA(GetActiveWindow(), text.c_str(), caption.c_str(), flags);
+  Trace("msgbox [" + caption + "] " + text + " -> " + std::to_string(answer));
+  return answer;
+}
+
+bool Win32Fonts::InstallFontFile(const std::string& path) {
+  if (AddFontResourceA(path.c_str()) == 0) return false;
+  // Posted, not sent: a hung window elsewhere must not hang the player.
+  PostMessageA(HWND_BROADCAST, WM_FONTCHANGE, 0, 0);
+  Trace("font installed " + path);
+  return true;
+}
+
+bool Win32Fonts::RemoveFontFile(const std::string& path) {
+  if (!RemoveFontResourceA(path.c_str())) return false;
+  PostMessageA(HWND_BROADCAST, WM_FONTCHANGE, 0, 0);
+  Trace("font removed " + path);
+  return true;
+}
+
+bool Win32Input::IsKeyDown(int virtualKey) { return (GetAsyncKeyState(virtualKey) & 0x8000) != 0; }
+
+void Win32Process::Terminate(int exitCode) {
+  Trace("exit " + std::to_string(exitCode));
+  TerminateProcess(GetCurrentProcess(), static_cast<UINT>(exitCode));
+  ExitProcess(static_cast<UINT>(exitCode));
+}
+
+std::uint32_t Win32Process::RandomSeed() {
+  LARGE_INTEGER counter{};
+  QueryPerformanceCounter(&counter);
+  return static_cast<std::uint32_t>(counter.QuadPart) ^ GetTickCount() ^ GetCurrentProcessId();
+}
+
+std::string Win32Process::CommandLine() { return GetCommandLineA(); }
+
+platform::MemoryStatus Win32Process::QueryMemory() {
+  MEMORYSTATUSEX status{};
+  status.dwLength = sizeof status;
+  if (!GlobalMemoryStatusEx(&status)) return {};
+  return {status.ullTotalPhys, status.ullAvailPhys};
+}
+
+bool Win32Process::IsOnline() {
+  DWORD flags = 0;
+  return InternetGetConnectedState(&flags, 0) != FALSE;
+}
+
+namespace {
+class Win32FlashPlayer : public platform::FlashPlayer {
+ public:
+  explicit Win32FlashPlayer(IUnknown* control) : control_(control) {}
+  ~Win32FlashPlayer() override { control_->Release(); }
+  void SetVisible(bool visible) override { visible_ = visible; }
+
+ private:
+  IUnknown* control_;
+  bool visible_ = false;
+};
+}  // namespace
+
+std::unique_ptr<platform::FlashPlayer> Win32Hosted::CreateFlashPlayer(platform::Window&) {
+  CLSID clsid;
+  if (FAILED(CLSIDFromProgID(L"ShockwaveFlash.ShockwaveFlash", &clsid))) return nullptr;
+  IUnknown* control = nullptr;
+  if (FAILED(CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IUnknown, reinterpret_cast<void**>(&control))) ||
+      control == nullptr)
+    return nullptr;
+  return std::make_unique<Win32FlashPlayer>(control);
+}
+
+}  // namespace vx::win32

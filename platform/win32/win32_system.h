@@ -1,0 +1,43 @@
+#pragma once
+// The small Windows services: message boxes, fonts, key state, the process,
+// hosted controls.
+
+#include "platform/dialogs.h"
+#include "platform/fonts.h"
+#include "platform/hosted.h"
+#include "platform/input.h"
+#include "platform/process.h"
+
+namespace vx::win32 {
+
+class Win32Dialogs : public platform::Dialogs {
+ public:
+  int ShowMessageBox(const std::string& text, const std::string& caption, unsigned flags) override;
+};
+
+class Win32Fonts : public platform::Fonts {
+ public:
+  bool InstallFontFile(const std::string& path) override;
+  bool RemoveFontFile(const std::string& path) override;
+};
+
+class Win32Input : public platform::Input {
+ public:
+  bool IsKeyDown(int virtualKey) override;
+};
+
+class Win32Process : public platform::Process {
+ public:
+  [[noreturn]] void Terminate(int exitCode) override;
+  std::uint32_t RandomSeed() override;
+  std::string CommandLine() override;
+  platform::MemoryStatus QueryMemory() override;
+  bool IsOnline() override;
+};
+
+class Win32Hosted : public platform::HostedControls {
+ public:
+  std::unique_ptr<platform::FlashPlayer> CreateFlashPlayer(platform::Window& owner) override;
+};
+
+}  // namespace vx::win32

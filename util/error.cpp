@@ -1,0 +1,9 @@
+#include "util/error.h"
+
+namespace vx {
+
+ConvertError NotAnInteger(const std::string& text) {
+  return ConvertError("'" + text + "' is not a valid integer value");
+}
+
+}  // namespace vx
