@@ -5,9 +5,10 @@
 
 namespace vx {
 
-Application::Application(platform::Platform& p) : platform(p), random(p.process.RandomSeed()) {
-  embeddedFiles.emplace_back();
-}
+Application::Application(platform::Platform& p)
+    : platform(p),
+      random(p.process.RandomSeed()),
+      eval{values, p, random, evalFolders, scriptRegistry, scriptIni, nullptr} {}
 
 Application::~Application() = default;
 

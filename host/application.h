@@ -9,8 +9,11 @@
 #include <string>
 #include <vector>
 
+#include "host/project.h"
 #include "platform/platform.h"
 #include "script/shift.h"
+#include "values/eval_context.h"
+#include "values/script_files.h"
 #include "values/variables.h"
 
 namespace vx {
@@ -39,7 +42,8 @@ class Application {
   ShiftKey shiftKey;
   std::mt19937 random;
 
-  std::string title;  // the application title: task bar and message-box caption
+  // What the container holds: title, options, project scripts, tables.
+  Project project;
 
   // Every page: forms[0] is the main form (page 1). Pages are never freed.
   std::vector<std::unique_ptr<TVXForm>> forms;
@@ -56,19 +60,24 @@ class Application {
   // "%dx%d %d Colors %d Hertz", one line per adapter mode, in its order.
   std::vector<std::string> displayModes;
   int savedDisplayMode = -1;
-  bool changeResolution = false;
 
   bool flashAvailable = false;
   std::unique_ptr<platform::FlashPlayer> flashHost;
 
   // Read before the presentation changed anything; empty when it did not.
   std::optional<SavedSystemSettings> savedSettings;
-  std::vector<std::string> fontTable;      // installed font files, load order
-  std::vector<std::string> embeddedFiles;  // entry 0 empty; entry i is "DATAE" i
-  std::vector<std::string> cursorFiles;
 
   int currentPageNumber = 0;
   bool terminating = false;
+
+  // The script's open registry key and INI file (script commands change them).
+  ScriptRegistry scriptRegistry;
+  ScriptIniFile scriptIni;
+  // The folders as the evaluators see them; start-up fills them with the
+  // folder members above.
+  Folders evalFolders;
+  // What the runner hands to EvalStrExpr / EvalNumExpr.
+  EvalContext eval;
 };
 
 }  // namespace vx

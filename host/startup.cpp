@@ -5,6 +5,7 @@
 
 #include "host/application.h"
 #include "host/load_form.h"
+#include "host/project_loader.h"
 #include "host/vx_form.h"
 #include "util/services.h"
 #include "util/error.h"
@@ -81,7 +82,9 @@ std::unique_ptr<Application> StartPlayer(platform::Platform& platform) {
   app->tempFolder = WithBackslash(platform.files.TempFolder().substr(0, 255));
   app->windowsFolder = WithBackslash(platform.files.WindowsFolder());
   app->programFolder = FolderOf(platform.files.OwnExecutablePath());
+  app->evalFolders = {app->programFolder, app->tempFolder, app->windowsFolder};
   main.SetName("VX_APPLICATION_FORM1");
+  LoadProject(*app);
 
   app->splash->Close();
   app->splash.reset();

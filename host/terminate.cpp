@@ -33,6 +33,18 @@ void SaveSystemSettings(Application& app) {
   app.savedSettings = saved;
 }
 
+void RestoreSystemSettings(Application& app) {
+  if (!app.savedSettings) return;
+  using platform::SystemSetting;
+  const SavedSystemSettings& s = *app.savedSettings;
+  auto& display = app.platform.display;
+  Guarded([&] { display.SetSystemSetting(SystemSetting::CursorShadow, s.cursorShadow); });
+  Guarded([&] { display.SetSystemSetting(SystemSetting::ScreenSaver, s.screenSaver); });
+  Guarded([&] { display.SetSystemSetting(SystemSetting::SwapMouseButtons, s.swapMouseButtons); });
+  Guarded([&] { display.SetSystemSetting(SystemSetting::MenuFade, s.menuFade); });
+  Guarded([&] { display.SetSystemSetting(SystemSetting::FontSmoothing, s.fontSmoothing); });
+}
+
 void TerminateApp(Application& app) {
   app.terminating = true;
   auto& platform = app.platform;
@@ -47,26 +59,16 @@ void TerminateApp(Application& app) {
   });
 
   Guarded([&] {
-    if (app.changeResolution && app.savedDisplayMode >= 0) platform.display.ChangeDisplayMode(app.savedDisplayMode);
+    if (app.project.ChangeResolution && app.savedDisplayMode >= 0) platform.display.ChangeDisplayMode(app.savedDisplayMode);
   });
 
-  for (const std::string& font : app.fontTable) Guarded([&] { UninstallFont(platform.fonts, font); });
+  for (const std::string& font : app.project.fonts) Guarded([&] { UninstallFont(platform.fonts, font); });
 
-  Guarded([&] {
-    if (!app.savedSettings) return;
-    using platform::SystemSetting;
-    const SavedSystemSettings& s = *app.savedSettings;
-    auto& display = platform.display;
-    Guarded([&] { display.SetSystemSetting(SystemSetting::CursorShadow, s.cursorShadow); });
-    Guarded([&] { display.SetSystemSetting(SystemSetting::ScreenSaver, s.screenSaver); });
-    Guarded([&] { display.SetSystemSetting(SystemSetting::SwapMouseButtons, s.swapMouseButtons); });
-    Guarded([&] { display.SetSystemSetting(SystemSetting::MenuFade, s.menuFade); });
-    Guarded([&] { display.SetSystemSetting(SystemSetting::FontSmoothing, s.fontSmoothing); });
-  });
+  RestoreSystemSettings(app);
 
-  for (std::size_t i = 1; i < app.embeddedFiles.size(); ++i) {
+  for (std::size_t i = 1; i < app.project.embeddedFiles.size(); ++i) {
     Guarded([&] {
-      const std::string name = ExtractedFileName(app.embeddedFiles[i]);
+      const std::string name = ExtractedFileName(app.project.embeddedFiles[i]);
       if (name.empty()) return;
       const std::string path = app.ExtractionFolder() + name;
       if (platform.files.FileExists(path)) platform.files.RemoveFile(path);

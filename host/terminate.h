@@ -13,4 +13,8 @@ void TerminateApp(Application& app);
 // The settings as they are now become the ones to put back at exit.
 void SaveSystemSettings(Application& app);
 
+// Puts back the settings saved at start, each on its own guard; nothing when
+// none were saved.
+void RestoreSystemSettings(Application& app);
+
 }  // namespace vx

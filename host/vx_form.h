@@ -7,12 +7,11 @@
 #include <vector>
 
 #include "platform/platform.h"
+#include "util/lines.h"
 
 namespace vx {
 
 class Application;
-
-using LineList = std::vector<std::string>;
 
 class TVXForm : public platform::WindowListener {
  public:
@@ -29,12 +28,8 @@ class TVXForm : public platform::WindowListener {
   void SetName(const std::string& name) { window_->SetName(name); }
   bool IsMainForm() const;
 
-  // Project scripts (kept on the main form only) and the page's own scripts.
-  LineList OnErrorScript;
-  LineList OnMinimizeScript;
-  LineList ReservedProjectScript;
-  LineList OnHintScript;
-  LineList OnRestoreScript;
+  // The page's own scripts. The project scripts are the application's
+  // (Application::project), which the main form stands for.
   LineList PageShowScript;
   LineList PageHideScript;
   LineList PageResizeScript;

@@ -15,7 +15,7 @@ using platform::SystemSetting;
 class ShutdownTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    desktop.files.SetOwnExecutable("C:\\Shows\\demo.exe", test::ExecutableWithTrailer(test::kDeliveredTrailer));
+    test::InstallPresentation(desktop, test::OnePageProject());
     app = StartPlayer(desktop.Platform());
     app->MainForm()->Window().Show();
   }
@@ -35,12 +35,12 @@ class ShutdownTest : public ::testing::Test {
     d.SetSystemSetting(SystemSetting::SwapMouseButtons, true);
     d.SetSystemSetting(SystemSetting::FontSmoothing, false);
     for (const char* font : {"C:\\fonts\\a.ttf", "C:\\fonts\\b.ttf"}) {
-      app->fontTable.push_back(font);
+      app->project.fonts.push_back(font);
       desktop.fonts.InstallFontFile(font);
     }
     desktop.files.AddDirectory(app->ExtractionFolder());
     for (const char* entry : {"page.htm", "pages\\b.cur", "media/c.ani"}) {
-      app->embeddedFiles.push_back(entry);
+      app->project.embeddedFiles.push_back(entry);
     }
     for (const char* file : {"page.htm", "b.cur", "c.ani", "keep.txt"})
       desktop.files.AddFile(app->ExtractionFolder() + file, "data");
@@ -73,7 +73,7 @@ TEST_F(ShutdownTest, AFailingStepDoesNotStopTheOthers) {
   // The first font cannot be removed, and one extracted file is locked.
   desktop.fonts.Refuse("C:\\fonts\\a.ttf");
   desktop.files.InjectOpenError(app->ExtractionFolder() + "b.cur");
-  app->changeResolution = true;
+  app->project.ChangeResolution = true;
   app->savedDisplayMode = 99;  // the adapter refuses it
   TerminateApp(*app);
   using platform::SystemSetting;
@@ -94,6 +94,7 @@ TEST_F(ShutdownTest, ALeftHandedMouseStaysLeftHanded) {
 }
 
 TEST_F(ShutdownTest, NothingSavedMeansNothingTouched) {
+  app->savedSettings.reset();
   desktop.display.SetSystemSetting(SystemSetting::ScreenSaver, false);
   desktop.log.Clear();
   TerminateApp(*app);
@@ -101,7 +102,7 @@ TEST_F(ShutdownTest, NothingSavedMeansNothingTouched) {
 }
 
 TEST_F(ShutdownTest, DisplayModeGoesBackWhenTheProjectChangedIt) {
-  app->changeResolution = true;
+  app->project.ChangeResolution = true;
   app->savedDisplayMode = 3;
   ASSERT_TRUE(desktop.display.ChangeDisplayMode(1));
   TerminateApp(*app);

@@ -12,9 +12,7 @@ namespace {
 
 class StartupTest : public ::testing::Test {
  protected:
-  void GiveTrailer(const std::string& block) {
-    desktop.files.SetOwnExecutable(kExe, test::ExecutableWithTrailer(block));
-  }
+  void GiveTrailer(const std::string& block) { test::InstallPresentation(desktop, test::OnePageProject(), block); }
   // Starts the player and shows page 1, as the message loop does.
   void Start() {
     app = StartPlayer(desktop.Platform());
@@ -22,7 +20,7 @@ class StartupTest : public ::testing::Test {
   }
   bool SplashWasShown() const { return desktop.log.Contains("show VXLoad"); }
 
-  static constexpr const char* kExe = "C:\\Shows\\demo.exe";
+  const std::string kExe = test::kOwnExecutable;
   sim::SimDesktop desktop;
   std::unique_ptr<Application> app;
 };
@@ -51,18 +49,19 @@ TEST_F(StartupTest, TrailerLine1Of1ShowsTheSplashDuringStartUpOnly) {
 TEST_F(StartupTest, SplashNeedsExactly1OnLine1) {
   for (const std::string block : {"1 \r\n", "11\r\n", " 1", "0\r\n1\r\n"}) {
     sim::SimDesktop fresh;
-    fresh.files.SetOwnExecutable(kExe, test::ExecutableWithTrailer(block));
+    test::InstallPresentation(fresh, test::OnePageProject(), block);
     auto started = StartPlayer(fresh.Platform());
     EXPECT_FALSE(fresh.log.Contains("show VXLoad")) << block;
   }
   sim::SimDesktop bare;
-  bare.files.SetOwnExecutable(kExe, test::ExecutableWithTrailer("1"));
+  test::InstallPresentation(bare, test::OnePageProject(), "1");
   auto started = StartPlayer(bare.Platform());
   EXPECT_TRUE(bare.log.Contains("show VXLoad"));
 }
 
 TEST_F(StartupTest, CountBeyondTheFileMeansNoSplashAndNoError) {
-  std::string image = test::ExecutableWithTrailer("1\r\n");
+  GiveTrailer("1\r\n");
+  std::string image = desktop.files.Contents(kExe);
   image.replace(image.size() - 4, 4, std::string("\xFF\xFF\x00\x00", 4));
   desktop.files.SetOwnExecutable(kExe, image);
   Start();
@@ -91,6 +90,8 @@ TEST_F(StartupTest, UnopenableOwnFileIsCorruptedToo) {
 }
 
 TEST_F(StartupTest, MissingOwnFileCountsAsNoSplash) {
+  GiveTrailer(test::kDeliveredTrailer);
+  desktop.files.RemoveFile(kExe);
   Start();
   EXPECT_FALSE(SplashWasShown());
   EXPECT_TRUE(desktop.dialogs.Shown().empty());

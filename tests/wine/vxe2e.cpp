@@ -1,8 +1,9 @@
 // End-to-end checks of the Windows player, run under Wine: each scenario
-// prepares a copy of the player, starts it, watches its windows as a person
-// would, closes it, and compares its trace with what should have happened.
+// prepares a copy of a presentation executable, starts it, watches its
+// windows as a person would, closes it, and compares its trace with what
+// should have happened.
 //
-//   vxe2e SCENARIO PLAYER.exe WORKDIR
+//   vxe2e SCENARIO PRESENTATION.exe WORKDIR
 //
 // Exit code 0 when the scenario held, 1 with a message otherwise.
 
@@ -132,6 +133,8 @@ std::string CopyOfPlayer(const std::string& player, const std::string& workdir, 
   return copy;
 }
 
+bool TraceHas(const Player& p, const std::string& text) { return ReadText(p.trace).find(text) != std::string::npos; }
+
 // Page 1 shows, then closing it ends the player with exit code 1.
 void ShowPage1ThenClose(const std::string& exe, const std::string& workdir, bool splashExpected) {
   Player p = Start(exe, workdir);
@@ -159,6 +162,70 @@ void ShowPage1ThenClose(const std::string& exe, const std::string& workdir, bool
   Check(!lines.empty() && lines.back() == "exit 1", "the trace does not end with 'exit 1':\n" + Joined(lines));
 }
 
+// A damaged presentation shows the start-up failure box with the detailed
+// error; once the box is closed the player ends with exit code 1.
+void StartupFailure(const std::string& exe, const std::string& workdir) {
+  Player p = Start(exe, workdir);
+  HWND box = nullptr;
+  const bool shown = WaitFor(p, [&] { return (box = WindowOf(p, "#32770")) != nullptr; });
+  Check(shown, "no message box appeared; trace:\n" + Joined(TraceLines(p)));
+  Check(WindowOf(p, "TVXForm") == nullptr, "a page is visible behind the failure box");
+  PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, IDOK)));
+  const DWORD code = WaitForExit(p);
+  Check(code == 1, "exit code " + std::to_string(code) + ", expected 1");
+  Check(TraceHas(p, "Application could not be intialized, run the application again or recompile your Corvantis"),
+        "the failure box did not say the start-up failed:\n" + ReadText(p.trace));
+  Check(TraceHas(p, "project.\r\n\r\nDetailed Error:\r\n"), "no detailed error:\n" + ReadText(p.trace));
+  Check(TraceHas(p, "Project container"), "the detail does not name the container:\n" + ReadText(p.trace));
+  const auto lines = TraceLines(p);
+  Check(IndexOf(lines, "show VX_APPLICATION_FORM1") < 0, "page 1 was shown:\n" + Joined(lines));
+  Check(!lines.empty() && lines.back() == "exit 1", "the trace does not end with 'exit 1':\n" + Joined(lines));
+}
+
+// The whole screen as a 24-bit BMP file.
+void SaveScreenshot(const std::string& path) {
+  HDC screen = GetDC(nullptr);
+  const int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
+  HDC memory = CreateCompatibleDC(screen);
+  HBITMAP bitmap = CreateCompatibleBitmap(screen, w, h);
+  HGDIOBJ old = SelectObject(memory, bitmap);
+  BitBlt(memory, 0, 0, w, h, screen, 0, 0, SRCCOPY);
+  SelectObject(memory, old);
+  BITMAPINFOHEADER info{};
+  info.biSize = sizeof info;
+  info.biWidth = w;
+  info.biHeight = h;
+  info.biPlanes = 1;
+  info.biBitCount = 24;
+  info.biCompression = BI_RGB;
+  const DWORD stride = (static_cast<DWORD>(w) * 3 + 3) & ~3u;
+  std::string pixels(static_cast<std::size_t>(stride) * static_cast<std::size_t>(h), '\0');
+  GetDIBits(memory, bitmap, 0, static_cast<UINT>(h), pixels.data(), reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  BITMAPFILEHEADER file{};
+  file.bfType = 0x4D42;
+  file.bfOffBits = sizeof file + sizeof info;
+  file.bfSize = file.bfOffBits + static_cast<DWORD>(pixels.size());
+  std::ofstream out(path, std::ios::binary);
+  out.write(reinterpret_cast<const char*>(&file), sizeof file);
+  out.write(reinterpret_cast<const char*>(&info), sizeof info);
+  out.write(pixels.data(), static_cast<std::streamsize>(pixels.size()));
+  Check(out.good(), "cannot write " + path);
+}
+
+// Plays the presentation for a while, keeps a picture of page 1, closes it.
+void Screenshot(const std::string& exe, const std::string& workdir) {
+  Player p = Start(exe, workdir);
+  Check(WaitFor(p, [&] { return WindowOf(p, "TVXForm") != nullptr; }), "page 1 was never shown");
+  Sleep(1500);
+  SaveScreenshot(workdir + "\\page1.bmp");
+  PostMessageA(WindowOf(p, "TVXForm"), WM_CLOSE, 0, 0);
+  const DWORD code = WaitForExit(p);
+  Check(code == 1, "exit code " + std::to_string(code) + ", expected 1");
+}
+
 using Scenario = std::function<void(const std::string& player, const std::string& workdir)>;
 
 const std::map<std::string, Scenario>& Scenarios() {
@@ -181,6 +248,11 @@ const std::map<std::string, Scenario>& Scenarios() {
          out.write("\xFF\xFF\xFF\x7F", 4);
          out.close();
          ShowPage1ThenClose(exe, workdir, false);
+       }},
+      {"screenshot", Screenshot},
+      {"startup-failure",
+       [](const std::string& player, const std::string& workdir) {
+         StartupFailure(CopyOfPlayer(player, workdir, "damaged.exe"), workdir);
        }},
   };
   return table;

@@ -1,0 +1,71 @@
+#include "host/project_loader.h"
+
+#include "host/application.h"
+#include "host/container_reader.h"
+#include "host/terminate.h"
+#include "host/vx_form.h"
+#include "util/error.h"
+#include "util/path_pieces.h"
+#include "util/services.h"
+
+namespace vx {
+
+namespace {
+// "™" is 0x99 in the system code page.
+constexpr char kFailurePrefix[] =
+    "Application could not be intialized, run the application again or recompile your Corvantis\x99 project."
+    "\r\n\r\nDetailed Error:\r\n";
+}  // namespace
+
+void ProjectLoader::SaveSystemSettings() { vx::SaveSystemSettings(app_); }
+
+void ProjectLoader::ChangeSystemSetting(platform::SystemSetting setting, bool on) {
+  app_.platform.display.SetSystemSetting(setting, on);
+}
+
+void ProjectLoader::InstallFont(const std::string& path) {
+  vx::InstallFont(app_.platform.fonts, path);
+  installedFonts_.push_back(path);
+}
+
+void ProjectLoader::PageStart(const std::string& name) { pending_.PageStart(name); }
+void ProjectLoader::PageField(const ContainerField& field) { pending_.PageField(field); }
+void ProjectLoader::ObjectHeader(const ObjectHeaderRecord& header) { pending_.ObjectHeader(header); }
+void ProjectLoader::ObjectField(const ObjectKindInfo& kind, const ContainerField& field) {
+  pending_.ObjectField(kind, field);
+}
+void ProjectLoader::EndOfContainer() { pending_.EndOfContainer(); }
+
+void ProjectLoader::LoadAbandoned() {
+  // The process ends without TerminateApp: put back what loading changed.
+  for (const std::string& font : installedFonts_) {
+    try {
+      UninstallFont(app_.platform.fonts, font);
+    } catch (const std::exception&) {
+      // The next font still goes.
+    }
+  }
+  installedFonts_.clear();
+  RestoreSystemSettings(app_);
+}
+
+std::string ApplicationTitle(const Application& app) {
+  if (!app.project.title.empty()) return app.project.title;
+  const std::string exe = app.platform.files.OwnExecutablePath();
+  const auto cut = exe.find_last_of("\\/");
+  return NameWithoutExtension(cut == std::string::npos ? exe : exe.substr(cut + 1));
+}
+
+void LoadProject(Application& app) {
+  ProjectLoader loader(app);
+  try {
+    const std::string pdata = ReadProjectResource(app.platform.files);
+    LoadProjectContainer(pdata, app.shiftKey, app.project, loader);
+  } catch (const std::exception& e) {
+    ShowError(app.platform, ApplicationTitle(app), kFailurePrefix + std::string(e.what()), false);
+    KillWindowProcess(app.platform, &app.MainForm()->Window());
+    throw;  // a main form that is already gone: nothing can run
+  }
+}
+
+}  // namespace vx

@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build, the tests and the demo need; only
+# what is missing, so a second run costs nothing.
+set -euo pipefail
+
+packages=(
+  cmake ninja-build g++ pkg-config
+  libgtest-dev libgmock-dev libbenchmark-dev clang
+  g++-mingw-w64-i686-posix wine wine32:i386 xvfb xauth
+  libcairo2-dev libpango1.0-dev libjpeg-dev libpng-dev libgif-dev zlib1g-dev
+  libyaml-cpp-dev fonts-dejavu-core
+)
+
+as_root() {
+  if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
+}
+
+update=0
+if ! dpkg --print-foreign-architectures | grep -qx i386; then
+  as_root dpkg --add-architecture i386
+  update=1
+fi
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$p")
+  fi
+done
+
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  if [ $update -eq 1 ] || [ -z "$(ls -A /var/lib/apt/lists 2>/dev/null | grep -v lock)" ]; then
+    as_root apt-get update -q
+  fi
+  if ! as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"; then
+    as_root apt-get update -q
+    as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
+  fi
+fi
