@@ -2,13 +2,16 @@
 
 #include "host/load_form.h"
 #include "host/vx_form.h"
+#include "script/app_thread.h"
 
 namespace vx {
 
 Application::Application(platform::Platform& p)
     : platform(p),
       random(p.process.RandomSeed()),
-      eval{values, p, random, evalFolders, scriptRegistry, scriptIni, nullptr} {}
+      eval{values, p, random, evalFolders, scriptRegistry, scriptIni, nullptr} {
+  scripts = std::make_unique<ScriptThreads>(*this);
+}
 
 Application::~Application() = default;
 

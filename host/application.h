@@ -3,12 +3,14 @@
 // fresh: the platform it runs on, the variable store, the scrambler key, the
 // pages, and everything start-up records so that shutdown can undo it.
 
+#include <atomic>
 #include <memory>
 #include <optional>
 #include <random>
 #include <string>
 #include <vector>
 
+#include "host/page_settings.h"
 #include "host/project.h"
 #include "platform/platform.h"
 #include "script/shift.h"
@@ -20,6 +22,8 @@ namespace vx {
 
 class TVXForm;
 class TVXLoad;
+class ScriptThreads;
+class ObjectActions;
 
 // The system settings as they were before the presentation changed them.
 struct SavedSystemSettings {
@@ -68,7 +72,13 @@ class Application {
   std::optional<SavedSystemSettings> savedSettings;
 
   int currentPageNumber = 0;
-  bool terminating = false;
+  // The page table (entry 0 empty), the number of pages loaded, and whether
+  // a frameless page can be dragged.
+  std::vector<TFormDB> formDB{TFormDB{}};
+  int pageCount = 0;
+  bool PageDragging = false;
+  // Script threads read it while the main thread shuts down.
+  std::atomic<bool> terminating{false};
 
   // The script's open registry key and INI file (script commands change them).
   ScriptRegistry scriptRegistry;
@@ -78,6 +88,13 @@ class Application {
   Folders evalFolders;
   // What the runner hands to EvalStrExpr / EvalNumExpr.
   EvalContext eval;
+
+  // The object layer as command 10 reaches it; null until it is up.
+  ObjectActions* objectActions = nullptr;
+
+  // The main thread's script state, the bridge and the script threads. Last,
+  // so that its threads end before anything they use goes.
+  std::unique_ptr<ScriptThreads> scripts;
 };
 
 }  // namespace vx

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <cstdio>
 
+#include "host/app_events.h"
 #include "host/application.h"
 #include "host/load_form.h"
 #include "host/project_loader.h"
@@ -88,6 +89,8 @@ std::unique_ptr<Application> StartPlayer(platform::Platform& platform) {
 
   app->splash->Close();
   app->splash.reset();
+  // From here on an error nothing else handles goes to the project's script.
+  InstallApplicationEvents(*app);
   return app;
 }
 

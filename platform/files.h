@@ -10,6 +10,14 @@
 
 namespace vx::platform {
 
+// What the system tells about a drive's root.
+enum class DriveKind { Unknown, NoRootDir, Removable, Fixed, Remote, CdRom, RamDisk };
+
+struct DriveSpace {
+  std::uint64_t total = 0;
+  std::uint64_t free = 0;  // free for the caller
+};
+
 // An open file. Every failure throws vx::OsError.
 class File {
  public:
@@ -49,6 +57,16 @@ class Files {
   virtual std::string TempFolder() = 0;
   // The Windows folder, without a final "\".
   virtual std::string WindowsFolder() = 0;
+
+  // root is a letter and ":" with or without the final "\".
+  virtual DriveKind DriveKindOf(const std::string& root) = 0;
+  // Nothing when the drive cannot be queried (no disk, no drive).
+  virtual std::optional<DriveSpace> DriveSpaceOf(const std::string& root) = 0;
+
+  // The text of key in section of an INI file, "" when absent. A file name
+  // without a folder lies in the Windows folder.
+  virtual std::string ReadIniString(const std::string& file, const std::string& section,
+                                    const std::string& key) = 0;
 };
 
 // Whole-file helpers on top of the interface.

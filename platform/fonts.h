@@ -27,6 +27,11 @@ class Fonts {
   // window; false when the platform refuses the file.
   virtual bool InstallFontFile(const std::string& path) = 0;
   virtual bool RemoveFontFile(const std::string& path) = 0;
+
+  // Loads a static (.cur) or animated (.ani) cursor file as the project's
+  // cursor number (custom cursor i is number 12 + i); false when the file
+  // is no cursor the platform can read.
+  virtual bool LoadCursorFile(int cursorNumber, const std::string& path) = 0;
 };
 
 }  // namespace vx::platform

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/drawing.h"
 #include "platform/types.h"
 
 namespace vx::platform {
@@ -32,6 +33,26 @@ class WindowListener {
   // The window was asked to close (the close box, Alt+F4, a close command).
   // The window is hidden after this returns, unless the process has ended.
   virtual void OnCloseRequested() {}
+  // The client area needs drawing; the canvas is already filled with the
+  // window colour.
+  virtual void OnPaint(Canvas& /*canvas*/) {}
+};
+
+// The button-face colour of the classic theme, a new form's colour.
+inline constexpr Color kButtonFaceColor = MakeColor(212, 208, 200);
+
+// How a page window looks beyond its frame.
+struct WindowLook {
+  bool rightToLeft = false;  // reading order and the side of the scroll bar
+  bool horizontalScrollBar = false;
+  bool verticalScrollBar = false;
+  bool alphaBlend = false;
+  std::uint8_t alphaValue = 255;  // used while alphaBlend is on
+  bool transparentColorKey = false;
+  Color transparentColor = 0;  // pixels of this colour are see-through while keyed
+  bool doubleBuffered = false;
+  Color color = kButtonFaceColor;
+  bool operator==(const WindowLook&) const = default;
 };
 
 class Label {
@@ -78,6 +99,8 @@ class Window {
   virtual void Hide() = 0;
   virtual bool IsVisible() const = 0;
   virtual void Repaint() = 0;
+  virtual void SetLook(const WindowLook& look) = 0;
+  virtual WindowLook Look() const = 0;
   // Asks the window to close, as the close box does.
   virtual void RequestClose() = 0;
 

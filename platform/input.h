@@ -1,6 +1,10 @@
 #pragma once
 // Keyboard and mouse state, as the system reports it right now.
 
+#include <cstdint>
+
+#include "platform/types.h"
+
 namespace vx::platform {
 
 // Win32 virtual-key codes the runtime names.
@@ -21,6 +25,11 @@ class Input {
   virtual ~Input() = default;
   // The key is held down now; a key that is only toggled on is not.
   virtual bool IsKeyDown(int virtualKey) = 0;
+  // The key's state as the thread's message queue last saw it: negative
+  // while down, bit 0 set while a toggle key is on.
+  virtual std::int16_t KeyState(int virtualKey) = 0;
+  // The mouse cursor in screen coordinates.
+  virtual Point CursorPos() = 0;
 };
 
 }  // namespace vx::platform

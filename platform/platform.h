@@ -2,6 +2,7 @@
 // The whole platform as the core sees it: one reference per area. A backend
 // fills this in; the core never includes a system header.
 
+#include "platform/clipboard.h"
 #include "platform/dialogs.h"
 #include "platform/display.h"
 #include "platform/files.h"
@@ -10,7 +11,9 @@
 #include "platform/hosted.h"
 #include "platform/input.h"
 #include "platform/loop.h"
+#include "platform/pictures.h"
 #include "platform/process.h"
+#include "platform/registry.h"
 
 namespace vx::platform {
 
@@ -21,9 +24,12 @@ struct Platform {
   Files& files;
   Display& display;
   Fonts& fonts;
+  Pictures& pictures;
   Input& input;
   Process& process;
   HostedControls& hosted;
+  Clipboard& clipboard;
+  Registry& registry;
 };
 
 }  // namespace vx::platform

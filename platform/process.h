@@ -22,6 +22,9 @@ class Process {
   virtual MemoryStatus QueryMemory() = 0;
   // An internet connection of any kind is up.
   virtual bool IsOnline() = 0;
+  // Hands file to the shell with its default verb and no working folder;
+  // showMode is a Win32 show-window value. Whether it started is not told.
+  virtual void ShellOpen(const std::string& file, const std::string& parameters, int showMode) = 0;
 };
 
 }  // namespace vx::platform

@@ -3,6 +3,7 @@
 namespace vx::sim {
 
 SimDesktop::SimDesktop()
-    : platform_{forms, loop, dialogs, files, display, fonts, input, process, hosted} {}
+    : platform_{forms, loop, dialogs, files, display, fonts, pictures, input, process, hosted,
+                clipboard, registry} {}
 
 }  // namespace vx::sim

@@ -3,12 +3,15 @@
 // tests create fresh, set up, drive and inspect.
 
 #include "platform/platform.h"
+#include "platform/sim/sim_clipboard.h"
 #include "platform/sim/sim_dialogs.h"
 #include "platform/sim/sim_display.h"
 #include "platform/sim/sim_files.h"
 #include "platform/sim/sim_forms.h"
 #include "platform/sim/sim_log.h"
 #include "platform/sim/sim_loop.h"
+#include "platform/sim/sim_pictures.h"
+#include "platform/sim/sim_registry.h"
 #include "platform/sim/sim_system.h"
 
 namespace vx::sim {
@@ -27,10 +30,13 @@ class SimDesktop {
   SimDialogs dialogs{log};
   SimFiles files{log};
   SimDisplay display{log};
-  SimFonts fonts{log};
+  SimFonts fonts{log, files};
+  SimPictures pictures;
   SimInput input;
   SimProcess process{log};
   SimHosted hosted;
+  SimClipboard clipboard;
+  SimRegistry registry;
 
  private:
   platform::Platform platform_;

@@ -27,6 +27,10 @@ class SimFiles : public platform::Files {
   // Takes the resources from the PE image of the own executable instead.
   void UseResourcesOfOwnExecutable();
   void SetTempFolder(std::string folder) { tempFolder_ = std::move(folder); }
+  // A drive: its kind and, when it can be queried, its space. Letters not
+  // set have no root directory; C: starts as a fixed disk.
+  void SetDrive(char letter, platform::DriveKind kind,
+                std::optional<platform::DriveSpace> space = std::nullopt);
 
   // Inspection.
   std::string Contents(const std::string& path) const;
@@ -42,6 +46,10 @@ class SimFiles : public platform::Files {
   std::optional<std::string> ReadOwnResource(const std::string& name) override;
   std::string TempFolder() override { return tempFolder_; }
   std::string WindowsFolder() override { return "C:\\WINDOWS"; }
+  platform::DriveKind DriveKindOf(const std::string& root) override;
+  std::optional<platform::DriveSpace> DriveSpaceOf(const std::string& root) override;
+  std::string ReadIniString(const std::string& file, const std::string& section,
+                            const std::string& key) override;
 
   // Canonical key of a path: upper case, "/" as "\", no trailing "\".
   static std::string Key(const std::string& path);
@@ -58,6 +66,12 @@ class SimFiles : public platform::Files {
   bool resourcesFromImage_ = false;
   std::string ownPath_ = "C:\\Program Files\\Presentation\\presentation.exe";
   std::string tempFolder_ = "C:\\TEMP\\";
+  struct Drive {
+    platform::DriveKind kind = platform::DriveKind::NoRootDir;
+    std::optional<platform::DriveSpace> space;
+  };
+  std::map<char, Drive> drives_{
+      {'C', {platform::DriveKind::Fixed, platform::DriveSpace{std::uint64_t{80} << 30, std::uint64_t{20} << 30}}}};
 };
 
 }  // namespace vx::sim

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 
+#include "platform/sim/sim_canvas.h"
 #include "platform/sim/sim_loop.h"
+#include "platform/sim/sim_pictures.h"
 
 namespace vx::sim {
 
@@ -73,6 +75,28 @@ void SimWindow::RequestClose() {
   if (listener_ != nullptr) owner_.loop_.Dispatch([this] { listener_->OnCloseRequested(); });
   Hide();
 }
+
+void SimWindow::Repaint() {
+  ++repaints_;
+  const platform::Size size = ClientSize();
+  if (!surface_ || surface_->GetSize() != size) surface_ = std::make_unique<SimSurface>(size);
+  surface_->Clear(look_.color);
+  if (listener_ == nullptr) return;
+  SimCanvas canvas(*surface_);
+  listener_->OnPaint(canvas);
+}
+
+RgbaImage SimWindow::Snapshot() {
+  if (!surface_ || surface_->GetSize() != ClientSize()) Repaint();
+  return surface_->ToImage();
+}
+
+Rgba SimWindow::PixelAt(int x, int y) {
+  if (!surface_ || surface_->GetSize() != ClientSize()) Repaint();
+  return surface_->PixelAt(x, y);
+}
+
+std::string SimWindow::Screenshot() { return EncodePng(Snapshot()); }
 
 std::unique_ptr<platform::Label> SimWindow::AddLabel(platform::Rect, const std::string& text) {
   return std::make_unique<SimLabel>(text);

@@ -8,11 +8,13 @@
 
 #include "platform/forms.h"
 #include "platform/sim/sim_log.h"
+#include "util/rgba_image.h"
 
 namespace vx::sim {
 
 class SimLoop;
 class SimForms;
+class SimSurface;
 
 class SimLabel : public platform::Label {
  public:
@@ -58,13 +60,22 @@ class SimWindow : public platform::Window {
   void Show() override;
   void Hide() override;
   bool IsVisible() const override { return visible_; }
-  void Repaint() override { ++repaints_; }
+  // Paints at once: the client area is filled with the window colour and
+  // the listener draws on it.
+  void Repaint() override;
+  void SetLook(const platform::WindowLook& look) override { look_ = look; }
+  platform::WindowLook Look() const override { return look_; }
   void RequestClose() override;
   std::unique_ptr<platform::Label> AddLabel(platform::Rect bounds, const std::string& text) override;
   std::unique_ptr<platform::ProgressBar> AddProgressBar(platform::Rect bounds) override;
 
   platform::WindowOptions::Kind Kind() const { return kind_; }
   int Repaints() const { return repaints_; }
+  // The client area as last painted (painted now when it never was).
+  RgbaImage Snapshot();
+  Rgba PixelAt(int x, int y);
+  // The client area as PNG file bytes, for a test or a person to look at.
+  std::string Screenshot();
   // Frame thickness around the client area for the current frame style.
   struct Insets {
     int left, top, right, bottom;
@@ -83,6 +94,8 @@ class SimWindow : public platform::Window {
   platform::Rect bounds_{0, 0, 100, 100};
   bool visible_ = false;
   int repaints_ = 0;
+  platform::WindowLook look_;
+  std::unique_ptr<SimSurface> surface_;
 };
 
 class SimForms : public platform::Forms {

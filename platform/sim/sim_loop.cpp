@@ -12,10 +12,11 @@ std::unique_ptr<platform::Timer> SimLoop::CreateTimer(unsigned intervalMs, std::
 
 void SimLoop::Sleep(std::uint32_t milliseconds) {
   // The blocked thread lets no timer run; the clock simply moves on.
-  now_ += milliseconds;
+  if (std::this_thread::get_id() == mainThread_) now_ += milliseconds;
 }
 
 void SimLoop::Advance(std::uint64_t milliseconds) {
+  RunPosted();  // a message loop handles what is waiting before its timers
   const std::uint64_t end = now_ + milliseconds;
   for (;;) {
     SimTimer* next = nullptr;

@@ -2,9 +2,13 @@
 // The virtual clock and the timers that run on it. Time passes only when a
 // test (or the headless player) advances it, or a wait sleeps it away.
 
+#include <condition_variable>
 #include <cstdint>
+#include <deque>
 #include <functional>
 #include <memory>
+#include <mutex>
+#include <thread>
 #include <vector>
 
 #include "platform/loop.h"
@@ -17,18 +21,38 @@ class SimTimer;
 class SimLoop : public platform::EventLoop {
  public:
   // Timers must not outlive the loop.
-  explicit SimLoop(SimLog& log) : log_(log) {}
+  explicit SimLoop(SimLog& log) : log_(log), mainThread_(std::this_thread::get_id()) {}
 
   std::unique_ptr<platform::Timer> CreateTimer(unsigned intervalMs, std::function<void()> onTick) override;
   void Run() override {}
   void SetErrorHandler(std::function<void(const std::exception&)> handler) override {
     errorHandler_ = std::move(handler);
   }
+  // On the main thread the clock moves on; a script thread's wait takes no
+  // virtual time (the clock belongs to the main thread).
   void Sleep(std::uint32_t milliseconds) override;
+  void PostToMainThread(std::function<void()> call) override;
+  // Real threads, so that tests see scripts run side by side; a process end
+  // inside one is recorded ("exit in thread") and ends only that thread.
+  std::unique_ptr<platform::WorkerThread> StartThread(std::function<void()> body,
+                                                      platform::ThreadPriority priority) override;
+
+  // The message loop's share of posted calls: runs them on the calling
+  // thread, oldest first, until none is left; returns how many ran.
+  int RunPosted();
+  // Blocks (in real time, at most timeoutMs) until a call is posted; for
+  // tests that wait for a script thread.
+  bool WaitForPosted(unsigned timeoutMs);
   std::uint32_t TickCount() override { return static_cast<std::uint32_t>(now_); }
+  // The start date and time plus the virtual clock.
+  platform::LocalDateTime LocalNow() override;
+  std::string TimeDesignator(bool afterNoon) override { return afterNoon ? "PM" : "AM"; }
+  // The local time at clock 0 (2024-03-20 12:00:00 unless set).
+  void SetStartTime(const platform::LocalDateTime& start) { start_ = start; }
 
   // Runs every timer that falls due within the next milliseconds, in order
   // of due time (ties: the one started first), then sets the clock to the end.
+  // Calls posted to the main thread run first.
   void Advance(std::uint64_t milliseconds);
   std::uint64_t Now() const { return now_; }
 
@@ -45,7 +69,12 @@ class SimLoop : public platform::EventLoop {
   void Forget(SimTimer* timer);
 
   SimLog& log_;
+  std::thread::id mainThread_;
+  std::mutex postedMutex_;
+  std::condition_variable postedSignal_;
+  std::deque<std::function<void()>> posted_;
   std::uint64_t now_ = 0;
+  platform::LocalDateTime start_{2024, 3, 20, 12, 0, 0, 0};
   std::uint64_t serial_ = 0;
   std::vector<SimTimer*> timers_;
   std::function<void(const std::exception&)> errorHandler_;

@@ -24,6 +24,13 @@ void SimInput::SetKeyDown(int virtualKey, bool down) {
     down_.erase(virtualKey);
 }
 
+std::int16_t SimInput::KeyState(int virtualKey) {
+  int state = 0;
+  if (IsKeyDown(virtualKey)) state |= 0x8000;
+  if (IsToggled(virtualKey)) state |= 1;
+  return static_cast<std::int16_t>(state > 0x7FFF ? state - 0x10000 : state);
+}
+
 void SimInput::SetToggled(int virtualKey, bool on) {
   if (on)
     toggled_.insert(virtualKey);

@@ -2,6 +2,7 @@
 // The small simulated services: fonts, key state, the process, hosted
 // controls. Each keeps the state a test sets up or asserts on.
 
+#include <map>
 #include <set>
 #include <string>
 
@@ -9,22 +10,30 @@
 #include "platform/hosted.h"
 #include "platform/input.h"
 #include "platform/process.h"
+#include "platform/sim/sim_files.h"
 #include "platform/sim/sim_log.h"
 
 namespace vx::sim {
 
 class SimFonts : public platform::Fonts {
  public:
-  explicit SimFonts(SimLog& log) : log_(log) {}
+  SimFonts(SimLog& log, SimFiles& files) : log_(log), files_(files) {}
   // Font files the system refuses.
   void Refuse(const std::string& path) { refused_.insert(path); }
   const std::multiset<std::string>& Installed() const { return installed_; }
 
   bool InstallFontFile(const std::string& path) override;
   bool RemoveFontFile(const std::string& path) override;
+  // A cursor file of the simulated disk: "\0\0\2\0" for a static cursor,
+  // "RIFF" .. "ACON" for an animated one.
+  bool LoadCursorFile(int cursorNumber, const std::string& path) override;
+  // The file loaded as that cursor number, or empty.
+  std::string CustomCursor(int cursorNumber) const;
 
  private:
   SimLog& log_;
+  SimFiles& files_;
+  std::map<int, std::string> cursors_;
   std::multiset<std::string> installed_;
   std::set<std::string> refused_;
 };
@@ -36,11 +45,16 @@ class SimInput : public platform::Input {
   void SetToggled(int virtualKey, bool on);
   bool IsToggled(int virtualKey) const { return toggled_.count(virtualKey) != 0; }
 
+  void SetCursorPos(platform::Point screen) { cursor_ = screen; }
+
   bool IsKeyDown(int virtualKey) override { return down_.count(virtualKey) != 0; }
+  std::int16_t KeyState(int virtualKey) override;
+  platform::Point CursorPos() override { return cursor_; }
 
  private:
   std::set<int> down_;
   std::set<int> toggled_;
+  platform::Point cursor_;
 };
 
 class SimProcess : public platform::Process {
@@ -59,6 +73,9 @@ class SimProcess : public platform::Process {
   std::string CommandLine() override { return commandLine_; }
   platform::MemoryStatus QueryMemory() override { return memory_; }
   bool IsOnline() override { return online_; }
+  void ShellOpen(const std::string& file, const std::string& parameters, int showMode) override {
+    log_.Add("shell open " + file + " " + parameters + " show " + std::to_string(showMode));
+  }
 
  private:
   SimLog& log_;

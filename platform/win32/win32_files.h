@@ -15,6 +15,10 @@ class Win32Files : public platform::Files {
   std::optional<std::string> ReadOwnResource(const std::string& name) override;
   std::string TempFolder() override;
   std::string WindowsFolder() override;
+  platform::DriveKind DriveKindOf(const std::string& root) override;
+  std::optional<platform::DriveSpace> DriveSpaceOf(const std::string& root) override;
+  std::string ReadIniString(const std::string& file, const std::string& section,
+                            const std::string& key) override;
 };
 
 }  // namespace vx::win32

@@ -1,5 +1,7 @@
 #include "platform/win32/win32_forms.h"
 
+#include "platform/win32/win32_canvas.h"
+
 #include <commctrl.h>
 
 #include <algorithm>
@@ -138,9 +140,62 @@ void Win32Window::ApplyStyle() {
   const Styles s = StylesFor(frame_, icons_);
   const DWORD visible = static_cast<DWORD>(GetWindowLongA(hwnd_, GWL_STYLE)) & WS_VISIBLE;
   SetWindowLongA(hwnd_, GWL_STYLE, static_cast<LONG>(s.style | visible));
-  SetWindowLongA(hwnd_, GWL_EXSTYLE, static_cast<LONG>(s.exStyle | (stayOnTop_ ? WS_EX_TOPMOST : 0)));
+  SetWindowLongA(hwnd_, GWL_EXSTYLE,
+                 static_cast<LONG>(s.exStyle | (stayOnTop_ ? WS_EX_TOPMOST : 0) | LookExStyle()));
   SetWindowPos(hwnd_, nullptr, 0, 0, 0, 0, SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   SetClientSize(client);
+}
+
+DWORD Win32Window::LookExStyle() const {
+  DWORD ex = 0;
+  if (look_.rightToLeft) ex |= WS_EX_RTLREADING | WS_EX_RIGHT | WS_EX_LEFTSCROLLBAR;
+  if (look_.alphaBlend || look_.transparentColorKey) ex |= WS_EX_LAYERED;
+  return ex;
+}
+
+void Win32Window::SetLook(const platform::WindowLook& look) {
+  look_ = look;
+  ApplyStyle();
+  if (look.alphaBlend || look.transparentColorKey) {
+    DWORD flags = 0;
+    if (look.alphaBlend) flags |= LWA_ALPHA;
+    if (look.transparentColorKey) flags |= LWA_COLORKEY;
+    SetLayeredWindowAttributes(hwnd_, look.transparentColor, look.alphaBlend ? look.alphaValue : 255, flags);
+  }
+  ShowScrollBar(hwnd_, SB_HORZ, look.horizontalScrollBar);
+  ShowScrollBar(hwnd_, SB_VERT, look.verticalScrollBar);
+  InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
+void Win32Window::Paint() {
+  PAINTSTRUCT ps;
+  const HDC dc = BeginPaint(hwnd_, &ps);
+  const platform::Size size = ClientSize();
+  // Double buffering paints into a bitmap first and shows it in one go.
+  HDC target = dc;
+  HBITMAP buffer = nullptr;
+  HGDIOBJ old = nullptr;
+  if (look_.doubleBuffered && size.width > 0 && size.height > 0) {
+    target = CreateCompatibleDC(dc);
+    buffer = CreateCompatibleBitmap(dc, size.width, size.height);
+    old = SelectObject(target, buffer);
+  }
+  Win32Canvas canvas(target, size);
+  canvas.FillRect({0, 0, size.width, size.height}, look_.color);
+  if (listener_ != nullptr) {
+    try {
+      listener_->OnPaint(canvas);
+    } catch (const std::exception& e) {
+      Trace(std::string("paint failed: ") + e.what());
+    }
+  }
+  if (buffer != nullptr) {
+    BitBlt(dc, 0, 0, size.width, size.height, target, 0, 0, SRCCOPY);
+    SelectObject(target, old);
+    DeleteObject(buffer);
+    DeleteDC(target);
+  }
+  EndPaint(hwnd_, &ps);
 }
 
 void Win32Window::SetFrameStyle(platform::FrameStyle style) {
@@ -229,14 +284,11 @@ LRESULT Win32Window::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SIZE:
       Notify(&platform::WindowListener::OnResized);
       return 0;
-    case WM_PAINT: {
-      // Pages paint their objects themselves; the frame and background are
-      // the system's.
-      PAINTSTRUCT ps;
-      BeginPaint(hwnd_, &ps);
-      EndPaint(hwnd_, &ps);
+    case WM_ERASEBKGND:
+      return 1;  // the paint fills with the window colour, without flicker
+    case WM_PAINT:
+      Paint();
       return 0;
-    }
     default:
       return DefWindowProcA(hwnd_, message, wParam, lParam);
   }

@@ -33,6 +33,8 @@ class Win32Window : public platform::Window {
   void Hide() override;
   bool IsVisible() const override { return IsWindowVisible(hwnd_) != FALSE; }
   void Repaint() override { RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN); }
+  void SetLook(const platform::WindowLook& look) override;
+  platform::WindowLook Look() const override { return look_; }
   void RequestClose() override { SendMessageA(hwnd_, WM_CLOSE, 0, 0); }
   std::unique_ptr<platform::Label> AddLabel(platform::Rect bounds, const std::string& text) override;
   std::unique_ptr<platform::ProgressBar> AddProgressBar(platform::Rect bounds) override;
@@ -44,6 +46,8 @@ class Win32Window : public platform::Window {
   friend class Win32Forms;
   LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
   void ApplyStyle();
+  DWORD LookExStyle() const;
+  void Paint();
   void Notify(void (platform::WindowListener::*event)());
 
   Win32Forms& owner_;
@@ -53,6 +57,7 @@ class Win32Window : public platform::Window {
   platform::FrameStyle frame_ = platform::FrameStyle::Sizeable;
   platform::BorderIcons icons_;
   bool stayOnTop_ = false;
+  platform::WindowLook look_;
 };
 
 class Win32Forms : public platform::Forms {

@@ -96,6 +96,11 @@ void Win32Loop::Dispatch(const std::function<void()>& call) noexcept {
 }
 
 LRESULT CALLBACK Win32Loop::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == kPostedMessage) {
+    auto* loop = reinterpret_cast<Win32Loop*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    if (loop != nullptr) loop->RunPosted();
+    return 0;
+  }
   if (message == WM_TIMER) {
     auto* loop = reinterpret_cast<Win32Loop*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
     if (loop != nullptr) {

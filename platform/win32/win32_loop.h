@@ -1,6 +1,8 @@
 #pragma once
 
+#include <deque>
 #include <map>
+#include <mutex>
 
 #include "platform/loop.h"
 #include "platform/win32/win32_common.h"
@@ -8,6 +10,9 @@
 namespace vx::win32 {
 
 class Win32Timer;
+
+// Wakes the loop window for calls posted from script threads.
+inline constexpr UINT kPostedMessage = WM_APP + 1;
 
 // The message loop, and the timers that ride on a hidden message window.
 class Win32Loop : public platform::EventLoop {
@@ -22,6 +27,11 @@ class Win32Loop : public platform::EventLoop {
   }
   void Sleep(std::uint32_t milliseconds) override { ::Sleep(milliseconds); }
   std::uint32_t TickCount() override { return GetTickCount(); }
+  void PostToMainThread(std::function<void()> call) override;
+  std::unique_ptr<platform::WorkerThread> StartThread(std::function<void()> body,
+                                                      platform::ThreadPriority priority) override;
+  platform::LocalDateTime LocalNow() override;
+  std::string TimeDesignator(bool afterNoon) override;
 
   // Calls into the runtime from a window procedure: no exception may cross
   // back into the system's frames.
@@ -30,7 +40,10 @@ class Win32Loop : public platform::EventLoop {
  private:
   friend class Win32Timer;
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+  void RunPosted();
   HWND hwnd_ = nullptr;
+  std::mutex postedMutex_;
+  std::deque<std::function<void()>> posted_;
   UINT_PTR nextId_ = 1;
   std::map<UINT_PTR, Win32Timer*> timers_;
   std::function<void(const std::exception&)> errorHandler_;

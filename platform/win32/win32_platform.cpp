@@ -6,7 +6,8 @@ namespace vx::win32 {
 
 Win32Platform::Win32Platform()
     : oleStarted_(SUCCEEDED(OleInitialize(nullptr))),
-      platform_{forms_, loop_, dialogs_, files_, display_, fonts_, input_, process_, hosted_} {}
+      platform_{forms_, loop_, dialogs_, files_, display_, fonts_, pictures_, input_, process_, hosted_,
+                clipboard_, registry_} {}
 
 Win32Platform::~Win32Platform() {
   if (oleStarted_) OleUninitialize();

@@ -2,10 +2,13 @@
 // The real player's platform: every area on the Win32 API.
 
 #include "platform/platform.h"
+#include "platform/win32/win32_clipboard.h"
 #include "platform/win32/win32_display.h"
 #include "platform/win32/win32_files.h"
 #include "platform/win32/win32_forms.h"
 #include "platform/win32/win32_loop.h"
+#include "platform/win32/win32_pictures.h"
+#include "platform/win32/win32_registry.h"
 #include "platform/win32/win32_system.h"
 
 namespace vx::win32 {
@@ -27,9 +30,12 @@ class Win32Platform {
   Win32Files files_;
   Win32Display display_;
   Win32Fonts fonts_;
+  Win32Pictures pictures_;
   Win32Input input_;
   Win32Process process_;
   Win32Hosted hosted_;
+  Win32Clipboard clipboard_;
+  Win32Registry registry_;
   platform::Platform platform_;
 };
 

@@ -1,6 +1,7 @@
 #include "platform/win32/win32_system.h"
 
 #include <objbase.h>
+#include <shellapi.h>
 #include <wininet.h>
 
 #include "platform/win32/win32_common.h"
@@ -54,6 +55,11 @@ platform::MemoryStatus Win32Process::QueryMemory() {
 bool Win32Process::IsOnline() {
   DWORD flags = 0;
   return InternetGetConnectedState(&flags, 0) != FALSE;
+}
+
+void Win32Process::ShellOpen(const std::string& file, const std::string& parameters, int showMode) {
+  ShellExecuteA(nullptr, nullptr, file.c_str(), parameters.c_str(), nullptr, showMode);
+  Trace("shell open " + file + " " + parameters + " show " + std::to_string(showMode));
 }
 
 namespace {

@@ -2,11 +2,14 @@
 // The small Windows services: message boxes, fonts, key state, the process,
 // hosted controls.
 
+#include <map>
+
 #include "platform/dialogs.h"
 #include "platform/fonts.h"
 #include "platform/hosted.h"
 #include "platform/input.h"
 #include "platform/process.h"
+#include "platform/win32/win32_common.h"
 
 namespace vx::win32 {
 
@@ -19,11 +22,19 @@ class Win32Fonts : public platform::Fonts {
  public:
   bool InstallFontFile(const std::string& path) override;
   bool RemoveFontFile(const std::string& path) override;
+  bool LoadCursorFile(int cursorNumber, const std::string& path) override;
+  // A cursor loaded from a file, or null.
+  HCURSOR CustomCursor(int cursorNumber) const;
+
+ private:
+  std::map<int, HCURSOR> cursors_;
 };
 
 class Win32Input : public platform::Input {
  public:
   bool IsKeyDown(int virtualKey) override;
+  std::int16_t KeyState(int virtualKey) override;
+  platform::Point CursorPos() override;
 };
 
 class Win32Process : public platform::Process {
@@ -33,6 +44,7 @@ class Win32Process : public platform::Process {
   std::string CommandLine() override;
   platform::MemoryStatus QueryMemory() override;
   bool IsOnline() override;
+  void ShellOpen(const std::string& file, const std::string& parameters, int showMode) override;
 };
 
 class Win32Hosted : public platform::HostedControls {

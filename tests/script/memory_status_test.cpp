@@ -15,6 +15,7 @@ class FakeProcess : public platform::Process {
   std::string CommandLine() override { return {}; }
   platform::MemoryStatus QueryMemory() override { return status_; }
   bool IsOnline() override { return false; }
+  void ShellOpen(const std::string&, const std::string&, int) override {}
 
  private:
   platform::MemoryStatus status_;

@@ -1,0 +1,77 @@
+#include "platform/sim/sim_registry.h"
+
+#include <cstring>
+
+#include "util/error.h"
+
+namespace vx::sim {
+
+namespace {
+
+std::string Upper(std::string text) {
+  for (char& c : text)
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  return text;
+}
+
+}  // namespace
+
+std::string SimRegistry::Key(std::uint32_t root, const std::string& path) {
+  std::string p = Upper(path);
+  while (!p.empty() && p.front() == '\\') p.erase(0, 1);
+  while (!p.empty() && p.back() == '\\') p.pop_back();
+  return std::to_string(root) + ":" + p;
+}
+
+void SimRegistry::AddKey(std::uint32_t root, const std::string& path) {
+  std::string p = path;
+  while (!p.empty() && p.back() == '\\') p.pop_back();
+  for (;;) {
+    keys_[Key(root, p)];
+    const auto cut = p.rfind('\\');
+    if (cut == std::string::npos) break;
+    p.erase(cut);
+  }
+  keys_[Key(root, "")];
+}
+
+void SimRegistry::SetValue(std::uint32_t root, const std::string& key, const std::string& name,
+                           platform::RegistryValue value) {
+  AddKey(root, key);
+  keys_[Key(root, key)][Upper(name)] = std::move(value);
+}
+
+void SimRegistry::SetString(std::uint32_t root, const std::string& key, const std::string& name,
+                            const std::string& text) {
+  SetValue(root, key, name, {platform::RegistryValueKind::String, text});
+}
+
+void SimRegistry::SetInteger(std::uint32_t root, const std::string& key, const std::string& name,
+                             std::int32_t value) {
+  std::string bytes(4, '\0');
+  std::memcpy(bytes.data(), &value, 4);
+  SetValue(root, key, name, {platform::RegistryValueKind::Integer, bytes});
+}
+
+void SimRegistry::SetFloat(std::uint32_t root, const std::string& key, const std::string& name,
+                           double value) {
+  std::string bytes(sizeof value, '\0');
+  std::memcpy(bytes.data(), &value, sizeof value);
+  SetValue(root, key, name, {platform::RegistryValueKind::Binary, bytes});
+}
+
+bool SimRegistry::KeyExists(std::uint32_t root, const std::string& path) {
+  return keys_.count(Key(root, path)) != 0;
+}
+
+std::optional<platform::RegistryValue> SimRegistry::ReadValue(std::uint32_t root,
+                                                              const std::string& key,
+                                                              const std::string& name) {
+  const auto k = keys_.find(Key(root, key));
+  if (k == keys_.end()) throw OsError("The system cannot find the file specified");
+  const auto v = k->second.find(Upper(name));
+  if (v == k->second.end()) return std::nullopt;
+  return v->second;
+}
+
+}  // namespace vx::sim

@@ -1,0 +1,37 @@
+#pragma once
+// An in-memory registry: keys compared without regard to case, as Windows
+// does, each holding named values.
+
+#include <cstdint>
+#include <map>
+#include <string>
+
+#include "platform/registry.h"
+
+namespace vx::sim {
+
+class SimRegistry : public platform::Registry {
+ public:
+  // Test set-up; a key is created with all its parents.
+  void AddKey(std::uint32_t root, const std::string& path);
+  void SetString(std::uint32_t root, const std::string& key, const std::string& name,
+                 const std::string& text);
+  void SetInteger(std::uint32_t root, const std::string& key, const std::string& name,
+                  std::int32_t value);
+  void SetFloat(std::uint32_t root, const std::string& key, const std::string& name, double value);
+  void SetValue(std::uint32_t root, const std::string& key, const std::string& name,
+                platform::RegistryValue value);
+
+  bool KeyExists(std::uint32_t root, const std::string& path) override;
+  std::optional<platform::RegistryValue> ReadValue(std::uint32_t root, const std::string& key,
+                                                   const std::string& name) override;
+
+  // root and upper-case path without leading or trailing "\".
+  static std::string Key(std::uint32_t root, const std::string& path);
+
+ private:
+  // key -> upper-case value name -> value
+  std::map<std::string, std::map<std::string, platform::RegistryValue>> keys_;
+};
+
+}  // namespace vx::sim

@@ -1,0 +1,14 @@
+#pragma once
+// The Windows clipboard, CF_TEXT.
+
+#include "platform/clipboard.h"
+
+namespace vx::win32 {
+
+class Win32Clipboard : public platform::Clipboard {
+ public:
+  std::string Text() override;
+  void SetText(const std::string& text) override;
+};
+
+}  // namespace vx::win32

@@ -1,0 +1,15 @@
+#pragma once
+// The Windows registry through advapi32, read side.
+
+#include "platform/registry.h"
+
+namespace vx::win32 {
+
+class Win32Registry : public platform::Registry {
+ public:
+  bool KeyExists(std::uint32_t root, const std::string& path) override;
+  std::optional<platform::RegistryValue> ReadValue(std::uint32_t root, const std::string& key,
+                                                   const std::string& name) override;
+};
+
+}  // namespace vx::win32
