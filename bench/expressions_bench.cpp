@@ -13,7 +13,7 @@ namespace {
 struct Bench {
   vx::sim::SimDesktop desktop;
   vx::TValues values;
-  std::mt19937 random{1};
+  vx::RandomSource random{1};
   vx::Folders folders{"C:\\Shows\\", "C:\\TEMP\\", "C:\\WINDOWS\\"};
   vx::ScriptRegistry registry;
   vx::ScriptIniFile ini;

@@ -14,6 +14,7 @@
 #include "host/project.h"
 #include "platform/platform.h"
 #include "script/shift.h"
+#include "util/random_source.h"
 #include "values/eval_context.h"
 #include "values/script_files.h"
 #include "values/variables.h"
@@ -44,7 +45,7 @@ class Application {
   platform::Platform& platform;
   TValues values;
   ShiftKey shiftKey;
-  std::mt19937 random;
+  RandomSource random;
 
   // What the container holds: title, options, project scripts, tables.
   Project project;

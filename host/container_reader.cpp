@@ -108,6 +108,7 @@ std::string ContainerReader::Decode(std::string_view raw) const { return ShiftDe
 void ContainerReader::Load(std::string_view pdata, Project& project) {
   Project loaded;
   project_ = &loaded;
+  target_.BeginProject(loaded);
   w_ = -1;
   fieldStart_ = 0;
   kind_ = nullptr;
@@ -205,7 +206,10 @@ void ContainerReader::DisplayOptions(const ContainerField& f) {
   project_->ExitOnBadResolution = HasCharAt(f.raw, 2);
 }
 
-void ContainerReader::Resolution(const ContainerField& f) { project_->requestedMode = f.decoded; }
+void ContainerReader::Resolution(const ContainerField& f) {
+  project_->requestedMode = f.decoded;
+  target_.ResolutionRead();
+}
 
 void ContainerReader::Script(const ContainerField& f) {
   project_->*kProjectScripts[static_cast<std::size_t>(w_ - kFirstScriptField)] =

@@ -11,6 +11,8 @@
 
 namespace vx {
 
+struct Project;
+
 // One field between two markers.
 struct ContainerField {
   int counter = 0;          // W, the field's meaning
@@ -30,6 +32,12 @@ struct ObjectHeaderRecord {
 class ContainerTarget {
  public:
   virtual ~ContainerTarget() = default;
+
+  // Reading starts; project is the one being read, whose options and tables
+  // are complete by the first page record.
+  virtual void BeginProject(const Project& /*project*/) {}
+  // Field 5 is read: the display mode the project asks for is known.
+  virtual void ResolutionRead() {}
 
   // Field 2: the settings as they are now are recorded before any change.
   virtual void SaveSystemSettings() = 0;

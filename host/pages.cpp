@@ -3,6 +3,7 @@
 #include <string>
 
 #include "host/application.h"
+#include "util/error.h"
 #include "util/services.h"
 
 namespace vx {
@@ -32,6 +33,62 @@ int CurrentPageNumber(Application& app) {
     if (const int n = PageNumberInName(active->Name()); n > 0) app.currentPageNumber = n;
   }
   return app.currentPageNumber;
+}
+
+namespace {
+bool SameTextAscii(const std::string& a, const std::string& b) {
+  if (a.size() != b.size()) return false;
+  auto fold = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+  for (std::size_t i = 0; i < a.size(); ++i)
+    if (fold(a[i]) != fold(b[i])) return false;
+  return true;
+}
+}  // namespace
+
+int PageNumberByName(const Application& app, const std::string& name) {
+  for (int i = 1; i <= app.pageCount && i < static_cast<int>(app.formDB.size()); ++i)
+    if (SameTextAscii(app.formDB[static_cast<std::size_t>(i)].Name, name)) return i;
+  return -1;
+}
+
+void ShowPageByName(Application& app, const std::string& name) {
+  for (int i = 1; i <= app.pageCount && i < static_cast<int>(app.formDB.size()); ++i) {
+    if (!SameTextAscii(app.formDB[static_cast<std::size_t>(i)].Name, name)) continue;
+    platform::Window* current = GetFormByNum(app, CurrentPageNumber(app));
+    platform::Window* page = GetFormByNum(app, i);
+    if (current == nullptr || current == page || page == nullptr) return;
+    page->Hide();
+    page->SetFrameStyle(current->GetFrameStyle());
+    page->SetBounds(current->Bounds());
+    page->Show();
+    current->Hide();
+  }
+}
+
+std::optional<platform::Picture> GetBG(Application& app, int n) {
+  auto& files = app.platform.files;
+  const auto resource = files.ReadOwnResource("BDATAG" + std::to_string(n));
+  if (!resource) throw Error("Resource BDATAG" + std::to_string(n) + " not found");
+  const std::string temp = app.tempFolder + "c.tmp";
+  std::optional<platform::Picture> picture;
+  try {
+    platform::WriteWholeFile(files, temp, *resource);
+    const std::string bytes = platform::ReadWholeFile(files, temp);
+    using platform::PictureFormat;
+    for (PictureFormat format : {PictureFormat::Jpeg, PictureFormat::Bitmap, PictureFormat::Png, PictureFormat::Gif,
+                                 PictureFormat::Metafile, PictureFormat::Icon}) {
+      picture = app.platform.pictures.Decode(bytes, format);
+      if (picture) break;
+    }
+  } catch (const Error&) {
+    picture.reset();
+  }
+  try {
+    if (files.FileExists(temp)) files.RemoveFile(temp);
+  } catch (const Error&) {
+    // A locked temporary file stays; the picture is read already.
+  }
+  return picture;
 }
 
 }  // namespace vx

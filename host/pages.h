@@ -1,7 +1,11 @@
 #pragma once
 // Finding pages by number and telling which page is current.
 
+#include <optional>
+#include <string>
+
 #include "platform/forms.h"
+#include "platform/pictures.h"
 
 namespace vx {
 
@@ -13,5 +17,19 @@ platform::Window* GetFormByNum(Application& app, int n);
 // When the active window is a page, its number becomes the current page
 // number; otherwise the number last seen is kept (0 before any page).
 int CurrentPageNumber(Application& app);
+
+// The first page whose authored name equals name, A-Z without regard to
+// case; -1 when none has it.
+int PageNumberByName(const Application& app, const std::string& name);
+
+// Shows the named page in the place and size of the current page, which is
+// hidden; nothing for an unknown name or the page already shown.
+void ShowPageByName(Application& app, const std::string& name);
+
+// The background picture of page n: the resource "BDATAG" n, written to the
+// temp folder as "c.tmp" (deleted again in every case) and read as JPEG,
+// bitmap, PNG, GIF, metafile or icon, the first that loads. Nothing when no
+// format reads it; vx::Error when the resource is missing.
+std::optional<platform::Picture> GetBG(Application& app, int n);
 
 }  // namespace vx

@@ -2,6 +2,7 @@
 
 #include "host/application.h"
 #include "host/container_reader.h"
+#include "host/display_mode.h"
 #include "host/terminate.h"
 #include "host/vx_form.h"
 #include "util/error.h"
@@ -17,6 +18,15 @@ constexpr char kFailurePrefix[] =
     "\r\n\r\nDetailed Error:\r\n";
 }  // namespace
 
+void ProjectLoader::BeginProject(const Project& project) {
+  project_ = &project;
+  pages_ = std::make_unique<PageLoader>(app_, project);
+}
+
+void ProjectLoader::ResolutionRead() {
+  if (project_ != nullptr) ChangeDisplayModeFor(app_, *project_);
+}
+
 void ProjectLoader::SaveSystemSettings() { vx::SaveSystemSettings(app_); }
 
 void ProjectLoader::ChangeSystemSetting(platform::SystemSetting setting, bool on) {
@@ -28,13 +38,19 @@ void ProjectLoader::InstallFont(const std::string& path) {
   installedFonts_.push_back(path);
 }
 
-void ProjectLoader::PageStart(const std::string& name) { pending_.PageStart(name); }
-void ProjectLoader::PageField(const ContainerField& field) { pending_.PageField(field); }
+void ProjectLoader::PageStart(const std::string& name) {
+  if (pages_) pages_->PageStart(name); else pending_.PageStart(name);
+}
+void ProjectLoader::PageField(const ContainerField& field) {
+  if (pages_) pages_->PageField(field); else pending_.PageField(field);
+}
 void ProjectLoader::ObjectHeader(const ObjectHeaderRecord& header) { pending_.ObjectHeader(header); }
 void ProjectLoader::ObjectField(const ObjectKindInfo& kind, const ContainerField& field) {
   pending_.ObjectField(kind, field);
 }
-void ProjectLoader::EndOfContainer() { pending_.EndOfContainer(); }
+void ProjectLoader::EndOfContainer() {
+  if (pages_) pages_->Finish(); else pending_.EndOfContainer();
+}
 
 void ProjectLoader::LoadAbandoned() {
   // The process ends without TerminateApp: put back what loading changed.

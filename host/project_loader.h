@@ -2,10 +2,12 @@
 // Loading the presentation during the main form's creation: the real target
 // of the container reader, and the start-up failure when anything goes wrong.
 
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "host/container_target.h"
+#include "host/page_loader.h"
 #include "host/recording_loader.h"
 
 namespace vx {
@@ -16,6 +18,8 @@ class ProjectLoader : public ContainerTarget {
  public:
   explicit ProjectLoader(Application& app) : app_(app) {}
 
+  void BeginProject(const Project& project) override;
+  void ResolutionRead() override;
   void SaveSystemSettings() override;
   void ChangeSystemSetting(platform::SystemSetting setting, bool on) override;
   void InstallFont(const std::string& path) override;
@@ -26,11 +30,13 @@ class ProjectLoader : public ContainerTarget {
   void EndOfContainer() override;
   void LoadAbandoned() override;
 
-  // Page and object records that no loader takes yet.
+  // Records that no loader takes yet.
   const RecordingLoader& Pending() const { return pending_; }
 
  private:
   Application& app_;
+  const Project* project_ = nullptr;
+  std::unique_ptr<PageLoader> pages_;
   std::vector<std::string> installedFonts_;
   RecordingLoader pending_;
 };

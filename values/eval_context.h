@@ -3,7 +3,7 @@
 // random generator, the folders, the script's registry key and INI file, and
 // the page queries. The Application owns one; tests build their own.
 
-#include <random>
+#include "util/random_source.h"
 #include <string>
 
 #include "platform/platform.h"
@@ -23,7 +23,7 @@ struct Folders {
 struct EvalContext {
   TValues& values;
   platform::Platform& platform;
-  std::mt19937& random;
+  RandomSource& random;
   const Folders& folders;
   ScriptRegistry& registry;
   ScriptIniFile& iniFile;

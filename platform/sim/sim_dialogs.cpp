@@ -19,6 +19,7 @@ int SimDialogs::FirstButton(unsigned flags) {
 }
 
 int SimDialogs::ShowMessageBox(const std::string& text, const std::string& caption, unsigned flags) {
+  std::lock_guard lock(mutex_);
   int answer = FirstButton(flags);
   if (!answers_.empty()) {
     answer = answers_.front();

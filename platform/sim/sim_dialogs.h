@@ -3,6 +3,7 @@
 // recorded; with the queue empty a box is answered with its first button.
 
 #include <deque>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -22,7 +23,12 @@ class SimDialogs : public platform::Dialogs {
  public:
   explicit SimDialogs(SimLog& log) : log_(log) {}
 
-  void QueueAnswer(int button) { answers_.push_back(button); }
+  // Script threads show boxes too, so the queue and the record are locked.
+  void QueueAnswer(int button) {
+    std::lock_guard lock(mutex_);
+    answers_.push_back(button);
+  }
+  // Read after the threads that show boxes are done.
   const std::vector<ShownMessageBox>& Shown() const { return shown_; }
 
   int ShowMessageBox(const std::string& text, const std::string& caption, unsigned flags) override;
@@ -32,6 +38,7 @@ class SimDialogs : public platform::Dialogs {
 
  private:
   SimLog& log_;
+  std::mutex mutex_;
   std::deque<int> answers_;
   std::vector<ShownMessageBox> shown_;
 };

@@ -17,7 +17,7 @@ class EvalTest : public ::testing::Test {
  protected:
   sim::SimDesktop desktop;
   TValues values;
-  std::mt19937 random{7};
+  RandomSource random{7};
   Folders folders{"C:\\Shows\\", "C:\\TEMP\\", "C:\\WINDOWS\\"};
   ScriptRegistry registry;
   ScriptIniFile ini;

@@ -24,7 +24,7 @@ std::string Checked(long double value) {
 }
 
 // 0 ... range - 1; nothing to draw from for a range below 1.
-std::int64_t Draw(std::mt19937& random, std::int64_t range) {
+std::int64_t Draw(RandomSource& random, std::int64_t range) {
   if (range < 1) return 0;
   return std::uniform_int_distribution<std::int64_t>(0, range - 1)(random);
 }
