@@ -1,6 +1,7 @@
 #include "host/vx_form.h"
 
 #include "host/application.h"
+#include "host/page_background.h"
 #include "host/pages.h"
 #include "host/terminate.h"
 #include "util/services.h"
@@ -25,6 +26,8 @@ void TVXForm::OnShown() {
   showevent_->SetEnabled(true);
   CurrentPageNumber(app_);
 }
+
+void TVXForm::OnPaint(platform::Canvas& canvas) { PaintPageBackground(canvas, page, window_->ClientSize()); }
 
 void TVXForm::OnHidden() { app_.values.SetBoolVar("close", false); }
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/platform.h"
+#include "host/page_settings.h"
 #include "util/lines.h"
 
 namespace vx {
@@ -39,6 +40,9 @@ class TVXForm : public platform::WindowListener {
   // the program only once it is set.
   bool PageNavigated = false;
 
+  // Background, frame shape and show transition from the page record.
+  PageSettings page;
+
   // The page-show timer: its first tick runs the show script; an interval of
   // 2 is the signal of a script thread to end the process.
   platform::Timer& showevent() { return *showevent_; }
@@ -48,6 +52,7 @@ class TVXForm : public platform::WindowListener {
   void OnHidden() override;
   void OnResized() override;
   void OnCloseRequested() override;
+  void OnPaint(platform::Canvas& canvas) override;
 
  private:
   void showeventTimer();
