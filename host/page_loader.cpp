@@ -184,8 +184,9 @@ void PageLoader::Flags(const ContainerField& f) {
   if (imaging::TransitionByCode(code) == nullptr) code = 0;
   transition.effect = code;
   if (code == 0) {
+    // Shown once start-up is over (ShowPagesAfterLoading): no page appears
+    // half built, or beside the loading splash.
     if (page.page.hiddenAfterLoading) window.Hide();
-    else window.Show();
     return;
   }
   transition.durationMs = p.size() > 35 ? StrToInt(p.substr(35)) : transition.durationMs;

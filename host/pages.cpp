@@ -3,6 +3,7 @@
 #include <string>
 
 #include "host/application.h"
+#include "host/vx_form.h"
 #include "util/error.h"
 #include "util/services.h"
 
@@ -23,6 +24,13 @@ int PageNumberInName(const std::string& name) {
   return n;
 }
 }  // namespace
+
+void ShowPagesAfterLoading(Application& app) {
+  for (std::size_t i = 1; i < app.forms.size(); ++i) {
+    TVXForm& page = *app.forms[i];
+    if (page.page.transition.effect == 0 && !page.page.hiddenAfterLoading) page.Window().Show();
+  }
+}
 
 platform::Window* GetFormByNum(Application& app, int n) {
   return FindFormByName(app.platform.forms, std::string(kPagePrefix) + std::to_string(n));

@@ -11,6 +11,11 @@ namespace vx {
 
 class Application;
 
+// After start-up: every page after the first whose record asks for it to be
+// shown (no show transition, not hidden after loading). Page 1 is shown by
+// the message loop.
+void ShowPagesAfterLoading(Application& app);
+
 // The window named "VX_APPLICATION_FORM" + n, or null.
 platform::Window* GetFormByNum(Application& app, int n);
 

@@ -6,6 +6,7 @@
 #include "host/app_events.h"
 #include "host/application.h"
 #include "host/load_form.h"
+#include "host/pages.h"
 #include "host/project_loader.h"
 #include "host/vx_form.h"
 #include "util/services.h"
@@ -89,6 +90,7 @@ std::unique_ptr<Application> StartPlayer(platform::Platform& platform) {
 
   app->splash->Close();
   app->splash.reset();
+  ShowPagesAfterLoading(*app);
   // From here on an error nothing else handles goes to the project's script.
   InstallApplicationEvents(*app);
   return app;

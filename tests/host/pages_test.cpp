@@ -172,7 +172,11 @@ TEST_F(PagesTest, TransitionOptionsOnlyForTheirEffect) {
   Field(25, std::string("\0" "3\1\1", 4));
   EXPECT_EQ(app.forms.back()->page.transition.effect, 0);
   EXPECT_EQ(app.forms.back()->page.transition.direction, 0);
-  EXPECT_TRUE(Win(2).IsVisible());  // no transition: shown at once
+  // No transition: shown, once start-up is over.
+  EXPECT_FALSE(Win(2).IsVisible());
+  ShowPagesAfterLoading(app);
+  EXPECT_TRUE(Win(2).IsVisible());
+  EXPECT_FALSE(Win(1).IsVisible());  // page 1 is the message loop's to show
 }
 
 TEST_F(PagesTest, ScriptsOfThePage) {

@@ -119,15 +119,40 @@ TEST_F(StartupTest, FlashHostIsMadeWhenThePlayerIsInstalled) {
   EXPECT_TRUE(app->flashAvailable);
 }
 
-TEST_F(StartupTest, MainFormIsParkedThenShownAsPage1) {
+TEST_F(StartupTest, NewFormsAreParkedUntilPlacedAndPage1WaitsForTheLoop) {
   GiveTrailer(test::kDeliveredTrailer);
   app = StartPlayer(desktop.Platform());
+  TVXForm parked(*app);
+  EXPECT_EQ(parked.Window().Bounds(), (platform::Rect{1024, 768, 1, 1}));
+  EXPECT_EQ(parked.Window().GetFrameStyle(), platform::FrameStyle::None);
+  EXPECT_FALSE(parked.Window().IsVisible());
+
   const auto& main = app->MainForm()->Window();
-  EXPECT_EQ(main.Bounds(), (platform::Rect{1024, 768, 1, 1}));
-  EXPECT_EQ(main.GetFrameStyle(), platform::FrameStyle::None);
   EXPECT_FALSE(main.IsVisible());
+  EXPECT_LT(main.Bounds().Right(), 1024);  // placed by its page record
   app->MainForm()->Window().Show();
   EXPECT_EQ(app->currentPageNumber, 1);
+}
+
+}  // namespace
+}  // namespace vx
+
+namespace vx {
+namespace {
+
+TEST(StartupPages, PagesShowOnlyAfterTheSplashAndOnlyWhenAsked) {
+  sim::SimDesktop desktop;
+  auto project = test::OnePageProject();
+  project.AddPage("Hidden");                        // later pages start hidden
+  project.AddPage("Shown").flags.hidden = false;   // unless the author says so
+  test::InstallPresentation(desktop, project, "1\r\n");
+  auto app = StartPlayer(desktop.Platform());
+  const auto lines = desktop.log.Lines();
+  const auto at = [&](const std::string& l) { return std::find(lines.begin(), lines.end(), l) - lines.begin(); };
+  EXPECT_FALSE(desktop.forms.FindByName("VX_APPLICATION_FORM2")->IsVisible());
+  EXPECT_TRUE(desktop.forms.FindByName("VX_APPLICATION_FORM3")->IsVisible());
+  EXPECT_LT(at("destroy VXLoad"), at("show VX_APPLICATION_FORM3"));
+  EXPECT_FALSE(desktop.forms.FindByName("VX_APPLICATION_FORM1")->IsVisible());
 }
 
 }  // namespace

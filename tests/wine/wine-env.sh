@@ -43,7 +43,7 @@ case "$action" in
       if [[ "$a" == /* ]]; then mkdir -p "$(dirname "$a")"; args+=("Z:${a//\//\\}"); else args+=("$a"); fi
     done
     prog=${args[0]}
-    timeout "${VX_WINE_TIMEOUT:-240}" wine "$prog" "${args[@]:1}"
+    timeout -k 10 "${VX_WINE_TIMEOUT:-240}" wine "$prog" "${args[@]:1}"
     ;;
   *)
     echo "usage: $0 STATE start|stop|run PROGRAM ARGS..." >&2

@@ -27,6 +27,8 @@ PageModel& ProjectModel::AddPage(const std::string& pageName) {
   PageModel page;
   page.name = pageName;
   page.caption = pageName;
+  // A presentation opens on page 1; the others wait for navigation.
+  page.flags.hidden = !pages.empty();
   return pages.emplace_back(std::move(page));
 }
 
