@@ -1,6 +1,7 @@
 #include "host/application.h"
 
 #include "host/load_form.h"
+#include "host/page_queries_impl.h"
 #include "host/vx_form.h"
 #include "script/app_thread.h"
 
@@ -10,6 +11,8 @@ Application::Application(platform::Platform& p)
     : platform(p),
       random(p.process.RandomSeed()),
       eval{values, p, random, evalFolders, scriptRegistry, scriptIni, nullptr} {
+  pageQueries = std::make_unique<ApplicationPageQueries>(*this);
+  eval.pages = pageQueries.get();
   scripts = std::make_unique<ScriptThreads>(*this);
 }
 

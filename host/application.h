@@ -4,6 +4,7 @@
 // pages, and everything start-up records so that shutdown can undo it.
 
 #include <atomic>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <random>
@@ -78,6 +79,14 @@ class Application {
   std::vector<TFormDB> formDB{TFormDB{}};
   int pageCount = 0;
   bool PageDragging = false;
+  // A left press on a frameless page, in its client coordinates, until the
+  // release; the drag starts once the cursor left the press point.
+  bool DragPressed = false;
+  bool DragStarted = false;
+  platform::Point DragAnchor;
+  // Where the headless player hears which event handler ran a script; empty
+  // in the player.
+  std::function<void(const std::string& handler, const std::string& form)> onEventScript;
   // Script threads read it while the main thread shuts down.
   std::atomic<bool> terminating{false};
 
@@ -89,6 +98,8 @@ class Application {
   Folders evalFolders;
   // What the runner hands to EvalStrExpr / EvalNumExpr.
   EvalContext eval;
+  // What eval.pages points to.
+  std::unique_ptr<PageQueries> pageQueries;
 
   // The object layer as command 10 reaches it; null until it is up.
   ObjectActions* objectActions = nullptr;

@@ -24,14 +24,56 @@ platform::Rect BackgroundPlacement(BackgroundDrawMode mode, platform::Size pictu
   return {0, 0, pw, ph};
 }
 
-void PaintPageBackground(platform::Canvas& canvas, const PageSettings& page, platform::Size client) {
+imaging::FilterSettings FiltersOf(const BackgroundSettings& bg) {
+  imaging::FilterSettings f;
+  f.lightness = bg.lightness;
+  f.blur = bg.blur;
+  f.contrast = bg.contrast;
+  f.saturation = bg.saturation;
+  f.sharpen = bg.sharpen;
+  f.sponge = bg.sponge;
+  f.greyScale = bg.greyScale;
+  f.flipHorizontal = bg.flipHorizontal;
+  f.flipVertical = bg.flipVertical;
+  f.emboss = bg.emboss;
+  f.invert = bg.invert;
+  return f;
+}
+
+const RgbaImage* BackgroundCache::Get(const BackgroundSettings& bg) {
+  if (!bg.picture || bg.picture->frames.empty()) {
+    valid_ = false;
+    source_ = {};
+    result_ = {};
+    return nullptr;
+  }
+  const RgbaImage& source = bg.picture->frames.front().image;
+  const imaging::FilterSettings filters = FiltersOf(bg);
+  if (valid_ && filters == filters_ && bg.transparent == transparent_ &&
+      (!bg.transparent || bg.transparentColor == transparentColor_) && source == source_)
+    return &result_;
+  source_ = source;
+  filters_ = filters;
+  transparent_ = bg.transparent;
+  transparentColor_ = bg.transparentColor;
+  // The key picks colours of the picture as authored, so it is applied
+  // before the filters change them; the flips carry the cleared alpha along.
+  RgbaImage keyed = source;
+  if (bg.transparent) {
+    for (Rgba& p : keyed.Pixels())
+      if (ColorOf(p) == bg.transparentColor) p.a = 0;
+  }
+  result_ = filters.Identity() ? std::move(keyed) : imaging::ApplyFilters(keyed, filters);
+  valid_ = true;
+  ++computations_;
+  return &result_;
+}
+
+void PaintPageBackground(platform::Canvas& canvas, const PageSettings& page, platform::Size client,
+                         BackgroundCache& cache) {
   const BackgroundSettings& bg = page.background;
-  if (bg.picture && !bg.picture->frames.empty()) {
-    RgbaImage image = bg.picture->frames.front().image;
-    if (bg.transparent) {
-      for (Rgba& p : image.Pixels())
-        if (ColorOf(p) == bg.transparentColor) p.a = 0;
-    }
+  if (const RgbaImage* picture = cache.Get(bg)) {
+    const RgbaImage& image = *picture;
     const platform::Rect first = BackgroundPlacement(bg.drawMode, {image.Width(), image.Height()}, client);
     if (bg.drawMode == BackgroundDrawMode::Tiled && first.width > 0 && first.height > 0) {
       for (int y = 0; y < client.height; y += first.height)

@@ -119,7 +119,11 @@ void PageLoader::Filter(const ContainerField& f) {
   CurrentPage().page.background.*kFilters[f.counter - 16] = StrToInt(f.decoded);
 }
 
-void PageLoader::Cursor(const ContainerField& f) { CurrentPage().page.cursor = StrToInt(f.decoded); }
+void PageLoader::Cursor(const ContainerField& f) {
+  TVXForm& page = CurrentPage();
+  page.page.cursor = StrToInt(f.decoded);
+  page.Window().SetCursor(GetCursorByNum(page.page.cursor));
+}
 
 void PageLoader::Background(const ContainerField&) {
   try {
@@ -147,6 +151,7 @@ void PageLoader::Flags(const ContainerField& f) {
   record.ShowBorderShape = FlagAt(p, 9) ? 1 : 0;
   page.page.frameShape.outlined = FlagAt(p, 9);
   record.NoSnap = FlagAt(p, 10) ? 1 : 0;
+  page.NoSnap().SetEnabled(record.NoSnap != 0);
   switch (DigitAt(p, 11)) {
     case 0: record.BorderStyle = resizable ? 2 : 1; break;
     case 1: record.BorderStyle = resizable ? 5 : 4; break;

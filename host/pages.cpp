@@ -73,6 +73,8 @@ void ShowPageByName(Application& app, const std::string& name) {
   }
 }
 
+int GetCursorByNum(int n) { return n < 0 ? 0 : n; }
+
 std::optional<platform::Picture> GetBG(Application& app, int n) {
   auto& files = app.platform.files;
   const auto resource = files.ReadOwnResource("BDATAG" + std::to_string(n));

@@ -16,6 +16,10 @@ class Application;
 // the message loop.
 void ShowPagesAfterLoading(Application& app);
 
+// What a statement reports when it reaches for a page or object that is not
+// there, as the player's nil-object access has always read.
+inline constexpr char kMissingObjectMessage[] = "Access violation at address 00000000. Read of address 00000000";
+
 // The window named "VX_APPLICATION_FORM" + n, or null.
 platform::Window* GetFormByNum(Application& app, int n);
 
@@ -30,6 +34,11 @@ int PageNumberByName(const Application& app, const std::string& name);
 // Shows the named page in the place and size of the current page, which is
 // hidden; nothing for an unknown name or the page already shown.
 void ShowPageByName(Application& app, const std::string& name);
+
+// The cursor number a window or object shows for a record's cursor number:
+// 0 ... 12 the standard cursors (platform::Window::SetCursor), 13 and up
+// custom cursor n - 12 of the cursor list; a negative number is the default.
+int GetCursorByNum(int n);
 
 // The background picture of page n: the resource "BDATAG" n, written to the
 // temp folder as "c.tmp" (deleted again in every case) and read as JPEG,

@@ -21,6 +21,7 @@ constexpr char kFailurePrefix[] =
 void ProjectLoader::BeginProject(const Project& project) {
   project_ = &project;
   pages_ = std::make_unique<PageLoader>(app_, project);
+  pages_->bringObjectsToFront = [this] { objects_.FinishPage(); };
 }
 
 void ProjectLoader::ResolutionRead() {
@@ -44,9 +45,13 @@ void ProjectLoader::PageStart(const std::string& name) {
 void ProjectLoader::PageField(const ContainerField& field) {
   if (pages_) pages_->PageField(field); else pending_.PageField(field);
 }
-void ProjectLoader::ObjectHeader(const ObjectHeaderRecord& header) { pending_.ObjectHeader(header); }
+void ProjectLoader::ObjectHeader(const ObjectHeaderRecord& header) {
+  if (ObjectLoader::Takes(header.kind.kind)) objects_.ObjectHeader(header);
+  else pending_.ObjectHeader(header);
+}
 void ProjectLoader::ObjectField(const ObjectKindInfo& kind, const ContainerField& field) {
-  pending_.ObjectField(kind, field);
+  if (ObjectLoader::Takes(kind.kind)) objects_.ObjectField(kind, field);
+  else pending_.ObjectField(kind, field);
 }
 void ProjectLoader::EndOfContainer() {
   if (pages_) pages_->Finish(); else pending_.EndOfContainer();

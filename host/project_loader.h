@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "host/container_target.h"
+#include "host/object_loader.h"
 #include "host/page_loader.h"
 #include "host/recording_loader.h"
 
@@ -16,7 +17,7 @@ class Application;
 
 class ProjectLoader : public ContainerTarget {
  public:
-  explicit ProjectLoader(Application& app) : app_(app) {}
+  explicit ProjectLoader(Application& app) : app_(app), objects_(app) {}
 
   void BeginProject(const Project& project) override;
   void ResolutionRead() override;
@@ -37,6 +38,7 @@ class ProjectLoader : public ContainerTarget {
   Application& app_;
   const Project* project_ = nullptr;
   std::unique_ptr<PageLoader> pages_;
+  ObjectLoader objects_;
   std::vector<std::string> installedFonts_;
   RecordingLoader pending_;
 };

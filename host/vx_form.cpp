@@ -4,6 +4,7 @@
 #include "host/page_background.h"
 #include "host/pages.h"
 #include "host/terminate.h"
+#include "objects/page_objects.h"
 #include "util/services.h"
 
 namespace vx {
@@ -16,6 +17,10 @@ TVXForm::TVXForm(Application& app) : app_(app) {
   const platform::Size screen = app.platform.display.ScreenSize();
   window_->SetBounds({screen.width, screen.height, 1, 1});
   showevent_ = app.platform.loop.CreateTimer(1, [this] { showeventTimer(); });
+  noSnap_ = app.platform.loop.CreateTimer(1, [this] { NoSnapTimer(); });
+  components_ = std::make_unique<PageObjects>(*window_, [this] { return page.cursor; });
+  transition_ = std::make_unique<PageTransition>(app.platform, *window_,
+                                                 [this](platform::Canvas& canvas) { PaintContent(canvas); });
 }
 
 TVXForm::~TVXForm() = default;
@@ -25,13 +30,31 @@ bool TVXForm::IsMainForm() const { return app_.MainForm() == this; }
 void TVXForm::OnShown() {
   showevent_->SetEnabled(true);
   CurrentPageNumber(app_);
+  if (page.transition.effect != 0) transition_->Start(page.transition);
 }
 
-void TVXForm::OnPaint(platform::Canvas& canvas) { PaintPageBackground(canvas, page, window_->ClientSize()); }
+void TVXForm::OnPaint(platform::Canvas& canvas) {
+  if (!transition_->Paint(canvas)) PaintContent(canvas);
+}
 
-void TVXForm::OnHidden() { app_.values.SetBoolVar("close", false); }
+void TVXForm::PaintContent(platform::Canvas& canvas) {
+  PaintPageBackground(canvas, page, window_->ClientSize(), background_);
+  components_->Paint(canvas);
+}
 
-void TVXForm::OnResized() {}
+void TVXForm::OnHidden() {
+  transition_->Stop();
+  app_.values.SetBoolVar("close", false);
+  RunPageScript("FormHide", PageHideScript);
+}
+
+void TVXForm::OnResized() {
+  try {
+    RunPageScript("FormResize", PageResizeScript);
+  } catch (const std::exception&) {
+    // A resize script's error is never reported.
+  }
+}
 
 void TVXForm::OnCloseRequested() {
   try {
@@ -58,7 +81,10 @@ void TVXForm::showeventTimer() {
   showevent_->SetEnabled(false);
   if (showevent_->Interval() == 2) {
     if (TVXForm* main = app_.MainForm()) KillWindowProcess(app_.platform, &main->Window());
+    return;
   }
+  window_->ClearFocus();
+  RunPageScript("showeventTimer", PageShowScript);
 }
 
 }  // namespace vx

@@ -7,12 +7,15 @@
 #include <vector>
 
 #include "platform/platform.h"
+#include "host/page_background.h"
 #include "host/page_settings.h"
+#include "host/page_transition.h"
 #include "util/lines.h"
 
 namespace vx {
 
 class Application;
+class PageObjects;
 
 class TVXForm : public platform::WindowListener {
  public:
@@ -46,6 +49,11 @@ class TVXForm : public platform::WindowListener {
   // The page-show timer: its first tick runs the show script; an interval of
   // 2 is the signal of a script thread to end the process.
   platform::Timer& showevent() { return *showevent_; }
+  // Empties the clipboard while Print Screen is held (page flag 10).
+  platform::Timer& NoSnap() { return *noSnap_; }
+
+  // The page's objects in z-order; the windowless ones are drawn by the page.
+  PageObjects& Components() { return *components_; }
 
   // platform::WindowListener
   void OnShown() override;
@@ -53,13 +61,34 @@ class TVXForm : public platform::WindowListener {
   void OnResized() override;
   void OnCloseRequested() override;
   void OnPaint(platform::Canvas& canvas) override;
+  // host/page_events.cpp: the wheel and the drag of a frameless page.
+  void OnMouseDown(platform::MouseButton button, platform::Point at) override;
+  void OnMouseUp(platform::MouseButton button, platform::Point at) override;
+  void OnMouseMove(platform::Point at) override;
+  void OnMouseWheel(bool up) override;
+
+  // The show transition; runs from each show until the page's duration is up.
+  PageTransition& Transition() { return *transition_; }
+  const BackgroundCache& Background() const { return background_; }
 
  private:
   void showeventTimer();
+  void NoSnapTimer();
+  void FormMouseWheelUp();
+  void FormMouseWheelDown();
+  // Runs one of the page's scripts on this page.
+  void RunPageScript(const char* handler, const LineList& script);
+  // The page as it looks without a transition.
+  void PaintContent(platform::Canvas& canvas);
 
   Application& app_;
   std::unique_ptr<platform::Window> window_;
   std::unique_ptr<platform::Timer> showevent_;
+  std::unique_ptr<platform::Timer> noSnap_;
+  // After the window: the objects' controls go before it.
+  std::unique_ptr<PageObjects> components_;
+  BackgroundCache background_;
+  std::unique_ptr<PageTransition> transition_;
 };
 
 }  // namespace vx

@@ -11,6 +11,8 @@ class Clipboard {
   // "" when the clipboard holds no text.
   virtual std::string Text() = 0;
   virtual void SetText(const std::string& text) = 0;
+  // Nothing of any format is left on it.
+  virtual void Clear() = 0;
 };
 
 }  // namespace vx::platform

@@ -9,6 +9,8 @@
 
 #include "platform/drawing.h"
 #include "platform/types.h"
+#include "platform/widget_settings.h"
+#include "util/rgba_image.h"
 
 namespace vx::platform {
 
@@ -21,6 +23,8 @@ struct BorderIcons {
   bool help = false;
   bool operator==(const BorderIcons&) const = default;
 };
+
+enum class MouseButton { Left, Right, Middle };
 
 // What a window tells its owner. Called on the main thread, from the message
 // loop; an exception thrown here goes to the loop's error handler.
@@ -36,6 +40,15 @@ class WindowListener {
   // The client area needs drawing; the canvas is already filled with the
   // window colour.
   virtual void OnPaint(Canvas& /*canvas*/) {}
+  // The mouse over the client area, in client coordinates; the window that
+  // got a press also gets the moves and the release that follow it.
+  virtual void OnMouseDown(MouseButton /*button*/, Point /*at*/) {}
+  virtual void OnMouseUp(MouseButton /*button*/, Point /*at*/) {}
+  virtual void OnMouseMove(Point /*at*/) {}
+  // One notch of the wheel: up is away from the user.
+  virtual void OnMouseWheel(bool /*up*/) {}
+  // A key went down while the window had the focus (virtual-key code).
+  virtual void OnKeyDown(int /*virtualKey*/) {}
 };
 
 // The button-face colour of the classic theme, a new form's colour.
@@ -69,6 +82,76 @@ class ProgressBar {
   virtual void SetPosition(int position) = 0;
   virtual int Maximum() const = 0;
   virtual int Position() const = 0;
+};
+
+// What a child control tells its owner; called on the main thread, from the
+// message loop.
+class ControlListener {
+ public:
+  virtual ~ControlListener() = default;
+  virtual void OnChange() {}  // the text changed, by the user or the program
+  virtual void OnClick() {}
+  virtual void OnEnter() {}   // the control got the focus
+  virtual void OnExit() {}    // and lost it
+  // Client coordinates of the control.
+  virtual void OnMouseDown(MouseButton /*button*/, Point /*at*/) {}
+  virtual void OnMouseUp(MouseButton /*button*/, Point /*at*/) {}
+};
+
+struct ControlLook {
+  FontSpec font;
+  Color textColor = 0;
+  Color color = 0xFFFFFF;    // the background; buttons keep the button face
+  bool rightToLeft = false;  // reading order, alignment and the caret side
+  bool operator==(const ControlLook&) const = default;
+};
+
+// A native child control of a window. Created hidden at (0, 0), 0 x 0.
+class Control {
+ public:
+  virtual ~Control() = default;
+  // Client coordinates of the window that holds it.
+  virtual void SetBounds(Rect bounds) = 0;
+  virtual Rect Bounds() const = 0;
+  virtual void SetVisible(bool visible) = 0;
+  virtual bool IsVisible() const = 0;
+  virtual void SetEnabled(bool enabled) = 0;
+  virtual bool IsEnabled() const = 0;
+  virtual void SetLook(const ControlLook& look) = 0;
+  virtual ControlLook Look() const = 0;
+  virtual void SetTabStop(bool on) = 0;
+  // Above every other child control of the window.
+  virtual void BringToFront() = 0;
+  virtual void Focus() = 0;
+  virtual bool HasFocus() const = 0;
+};
+
+class EditBox : public Control {
+ public:
+  virtual void SetText(const std::string& text) = 0;
+  virtual std::string Text() const = 0;
+  // 0-based character positions, as the system's edit control counts.
+  virtual void SetSelection(int start, int length) = 0;
+  virtual int SelectionStart() const = 0;
+  virtual int SelectionLength() const = 0;
+  // 0 shows the text itself.
+  virtual void SetPasswordChar(char c) = 0;
+  virtual char PasswordChar() const = 0;
+  // 0: no limit. Only typing is limited, not SetText.
+  virtual void SetMaxLength(int length) = 0;
+  virtual int MaxLength() const = 0;
+  virtual void SetReadOnly(bool on) = 0;
+  virtual bool ReadOnly() const = 0;
+  virtual void SetCharCase(CharCase charCase) = 0;
+  virtual void SetBorder(EditBorderStyle border, bool ctl3D) = 0;
+};
+
+class Button : public Control {
+ public:
+  virtual void SetCaption(const std::string& caption) = 0;
+  virtual std::string Caption() const = 0;
+  // Enter anywhere on the window clicks the default button.
+  virtual void SetDefault(bool on) = 0;
 };
 
 class Window {
@@ -106,6 +189,34 @@ class Window {
 
   virtual std::unique_ptr<Label> AddLabel(Rect bounds, const std::string& text) = 0;
   virtual std::unique_ptr<ProgressBar> AddProgressBar(Rect bounds) = 0;
+  // listener may be null; it must outlive the control.
+  virtual std::unique_ptr<EditBox> AddEditBox(ControlListener* listener) = 0;
+  virtual std::unique_ptr<Button> AddButton(ControlListener* listener) = 0;
+  // The client area's top-left corner in screen coordinates.
+  virtual Point ClientOrigin() const = 0;
+
+  // What the screen showed under the client area just before the window was
+  // last shown (the desktop and the windows beneath); empty before that.
+  virtual RgbaImage ScreenBehind() const = 0;
+
+  // The cursor over the client area: 0 default, 1 arrow, 2 help, 3 app
+  // start, 4 hourglass, 5 drag, 6 multi-drag, 7 hand, 8 I-beam, 9 cross,
+  // 10 horizontal split, 11 vertical split, 12 no; 13 and up the cursors
+  // loaded with Fonts::LoadCursorFile (the default while none is loaded).
+  virtual void SetCursor(int cursorNumber) = 0;
+  virtual int CursorNumber() const = 0;
+
+  // As the maximise box does it.
+  virtual void Maximize() = 0;
+  virtual bool IsMaximized() const = 0;
+  // A disabled window takes no mouse or keyboard input.
+  virtual void SetEnabled(bool enabled) = 0;
+  virtual bool IsEnabled() const = 0;
+  // Shows the window with every other window of the application disabled;
+  // returns once it is hidden or closed.
+  virtual void ShowModal() = 0;
+  // No child control keeps the keyboard focus; the window itself has it.
+  virtual void ClearFocus() = 0;
 };
 
 struct WindowOptions {
@@ -124,6 +235,9 @@ class Forms {
   virtual Window* ActiveWindow() = 0;
   // True while the window exists (it has not been destroyed).
   virtual bool IsLive(const Window* window) = 0;
+  // The whole application to the task bar, and back.
+  virtual void MinimizeApplication() = 0;
+  virtual void RestoreApplication() = 0;
 };
 
 }  // namespace vx::platform

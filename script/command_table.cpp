@@ -18,6 +18,8 @@ using Family = std::span<const CommandRow> (*)();
 constexpr Family kFamilies[] = {
     commands::ApplicationCommands,
     commands::NoEffectCommands,
+    commands::NavigationCommands,
+    commands::WindowCommands,
 };
 
 // Codes 0 ... 107 are built in; 108 and above are author functions.

@@ -374,9 +374,8 @@ void SimCanvas::WriteText(platform::Rect box, const std::string& text, const pla
   PangoAlignment align = PANGO_ALIGN_LEFT;
   if (style.alignment == platform::TextAlignment::Center) align = PANGO_ALIGN_CENTER;
   else if ((style.alignment == platform::TextAlignment::Right) != style.rightToLeft) align = PANGO_ALIGN_RIGHT;
-  // Pango mirrors the alignment of right-to-left paragraphs by itself.
-  if (style.rightToLeft && align != PANGO_ALIGN_CENTER)
-    align = align == PANGO_ALIGN_RIGHT ? PANGO_ALIGN_LEFT : PANGO_ALIGN_RIGHT;
+  // Without auto direction Pango takes the alignment as it is: the
+  // paragraph's direction is the base direction, so nothing is mirrored.
   pango_layout_set_alignment(layout, align);
   int w = 0, h = 0;
   pango_layout_get_pixel_size(layout, &w, &h);

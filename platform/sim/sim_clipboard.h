@@ -11,6 +11,7 @@ class SimClipboard : public platform::Clipboard {
  public:
   std::string Text() override { return text_; }
   void SetText(const std::string& text) override { text_ = text; }
+  void Clear() override { text_.clear(); }
 
  private:
   std::string text_;

@@ -13,6 +13,7 @@
 #include "platform/sim/sim_pictures.h"
 #include "platform/sim/sim_registry.h"
 #include "platform/sim/sim_system.h"
+#include "platform/sim/sim_user.h"
 
 namespace vx::sim {
 
@@ -37,6 +38,8 @@ class SimDesktop {
   SimHosted hosted;
   SimClipboard clipboard;
   SimRegistry registry;
+  // The person at the desktop: mouse and keyboard.
+  SimUser user{forms, input};
 
  private:
   platform::Platform platform_;

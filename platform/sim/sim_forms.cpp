@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/sim/sim_canvas.h"
+#include "platform/sim/sim_controls.h"
 #include "platform/sim/sim_loop.h"
 #include "platform/sim/sim_pictures.h"
 
@@ -57,6 +58,9 @@ void SimWindow::Show() {
   owner_.BringToTop(this);
   owner_.active_ = this;
   if (visible_) return;
+  const platform::Point origin = ClientOrigin();
+  const platform::Size client = ClientSize();
+  behind_ = owner_.ScreenImage({origin.x, origin.y, client.width, client.height});
   visible_ = true;
   owner_.log_.Add("show " + name_);
   if (listener_ != nullptr) owner_.loop_.Dispatch([this] { listener_->OnShown(); });
@@ -81,18 +85,26 @@ void SimWindow::Repaint() {
   const platform::Size size = ClientSize();
   if (!surface_ || surface_->GetSize() != size) surface_ = std::make_unique<SimSurface>(size);
   surface_->Clear(look_.color);
-  if (listener_ == nullptr) return;
+  if (listener_ == nullptr) {
+    SimCanvas canvas(*surface_);
+    for (SimControl* control : controls_)
+      if (control->Shown()) control->PaintOn(canvas);
+    return;
+  }
   SimCanvas canvas(*surface_);
   listener_->OnPaint(canvas);
+  dirty_ = false;
+  for (SimControl* control : controls_)
+    if (control->Shown()) control->PaintOn(canvas);
 }
 
 RgbaImage SimWindow::Snapshot() {
-  if (!surface_ || surface_->GetSize() != ClientSize()) Repaint();
+  if (!surface_ || surface_->GetSize() != ClientSize() || dirty_) Repaint();
   return surface_->ToImage();
 }
 
 Rgba SimWindow::PixelAt(int x, int y) {
-  if (!surface_ || surface_->GetSize() != ClientSize()) Repaint();
+  if (!surface_ || surface_->GetSize() != ClientSize() || dirty_) Repaint();
   return surface_->PixelAt(x, y);
 }
 
@@ -106,6 +118,73 @@ std::unique_ptr<platform::ProgressBar> SimWindow::AddProgressBar(platform::Rect)
   return std::make_unique<SimProgressBar>();
 }
 
+std::unique_ptr<platform::EditBox> SimWindow::AddEditBox(platform::ControlListener* listener) {
+  return std::make_unique<SimEditBox>(*this, listener);
+}
+
+std::unique_ptr<platform::Button> SimWindow::AddButton(platform::ControlListener* listener) {
+  return std::make_unique<SimButton>(*this, listener);
+}
+
+platform::Point SimWindow::ClientOrigin() const {
+  const Insets in = FrameInsets();
+  return {bounds_.left + in.left, bounds_.top + in.top};
+}
+
+void SimWindow::Maximize() {
+  if (maximized_) return;
+  maximized_ = true;
+  owner_.log_.Add("maximize " + name_);
+}
+
+void SimWindow::SetEnabled(bool enabled) {
+  if (enabled_ == enabled) return;
+  enabled_ = enabled;
+  owner_.log_.Add((enabled ? "enable " : "disable ") + name_);
+}
+
+void SimWindow::ShowModal() {
+  std::vector<SimWindow*> disabled;
+  for (SimWindow* w : owner_.windows_)
+    if (w != this && w->enabled_) {
+      w->enabled_ = false;
+      disabled.push_back(w);
+    }
+  owner_.log_.Add("modal " + name_);
+  Show();
+  if (visible_ && owner_.modalLoop_) owner_.modalLoop_(*this);
+  if (visible_) RequestClose();
+  for (SimWindow* w : disabled)
+    if (owner_.IsLive(w)) w->enabled_ = true;
+  owner_.log_.Add("modal end " + name_);
+}
+
+void SimWindow::Deliver(const std::function<void(platform::WindowListener&)>& event) {
+  if (listener_ != nullptr) owner_.loop_.Dispatch([this, &event] { event(*listener_); });
+}
+
+void SimWindow::RemoveControl(SimControl* control) {
+  controls_.erase(std::remove(controls_.begin(), controls_.end(), control), controls_.end());
+  if (focused_ == control) focused_ = nullptr;
+  dirty_ = true;
+}
+
+void SimWindow::RaiseControl(SimControl* control) {
+  RemoveControl(control);
+  controls_.push_back(control);
+}
+
+void SimWindow::FocusControl(SimControl* control) {
+  if (focused_ == control) return;
+  SimControl* old = focused_;
+  focused_ = control;
+  dirty_ = true;
+  if (old != nullptr) old->Tell(&platform::ControlListener::OnExit);
+  if (control != nullptr) control->Tell(&platform::ControlListener::OnEnter);
+}
+
+void SimWindow::DispatchToListener(const std::function<void()>& call) { owner_.loop_.Dispatch(call); }
+
 std::unique_ptr<platform::Window> SimForms::OpenWindow(const platform::WindowOptions& options) {
   return std::make_unique<SimWindow>(*this, options);
 }
@@ -116,6 +195,18 @@ std::vector<platform::Window*> SimForms::TopLevelWindows() {
 
 bool SimForms::IsLive(const platform::Window* window) {
   return std::find(windows_.begin(), windows_.end(), window) != windows_.end();
+}
+
+void SimForms::MinimizeApplication() {
+  if (minimized_) return;
+  minimized_ = true;
+  log_.Add("minimize application");
+}
+
+void SimForms::RestoreApplication() {
+  if (!minimized_) return;
+  minimized_ = false;
+  log_.Add("restore application");
 }
 
 SimWindow* SimForms::FindByName(const std::string& name) {
@@ -129,6 +220,25 @@ std::vector<SimWindow*> SimForms::VisibleWindows() {
   for (SimWindow* w : zOrder_)
     if (w->IsVisible()) out.push_back(w);
   return out;
+}
+
+RgbaImage SimForms::ScreenImage(platform::Rect area) {
+  if (area.width <= 0 || area.height <= 0) return {};
+  RgbaImage screen(area.width, area.height, RgbaOf(kDesktopColor));
+  auto paste = [&](platform::Rect r, const RgbaImage* image, Rgba fill) {
+    for (int y = std::max(r.top, area.top); y < std::min(r.top + r.height, area.top + area.height); ++y)
+      for (int x = std::max(r.left, area.left); x < std::min(r.left + r.width, area.left + area.width); ++x)
+        screen.At(x - area.left, y - area.top) = image != nullptr ? image->At(x - r.left, y - r.top) : fill;
+  };
+  std::vector<SimWindow*> windows = VisibleWindows();
+  for (auto it = windows.rbegin(); it != windows.rend(); ++it) {
+    SimWindow* w = *it;
+    paste(w->Bounds(), nullptr, RgbaOf(platform::kButtonFaceColor));
+    const RgbaImage client = w->Snapshot();
+    const platform::Point origin = w->ClientOrigin();
+    paste({origin.x, origin.y, client.Width(), client.Height()}, &client, {});
+  }
+  return screen;
 }
 
 void SimForms::Activate(SimWindow* window) {

@@ -2,6 +2,7 @@
 // Simulated top-level windows: real state (bounds, frame, visibility, the
 // active window, z-order) and a log line for every change a person would see.
 
+#include <functional>
 #include <list>
 #include <memory>
 #include <vector>
@@ -15,6 +16,7 @@ namespace vx::sim {
 class SimLoop;
 class SimForms;
 class SimSurface;
+class SimControl;
 
 class SimLabel : public platform::Label {
  public:
@@ -68,6 +70,28 @@ class SimWindow : public platform::Window {
   void RequestClose() override;
   std::unique_ptr<platform::Label> AddLabel(platform::Rect bounds, const std::string& text) override;
   std::unique_ptr<platform::ProgressBar> AddProgressBar(platform::Rect bounds) override;
+  std::unique_ptr<platform::EditBox> AddEditBox(platform::ControlListener* listener) override;
+  std::unique_ptr<platform::Button> AddButton(platform::ControlListener* listener) override;
+  platform::Point ClientOrigin() const override;
+  void Maximize() override;
+  bool IsMaximized() const override { return maximized_; }
+  void SetEnabled(bool enabled) override;
+  bool IsEnabled() const override { return enabled_; }
+  // Runs the desktop's modal loop (SimForms::SetModalLoop) until the window
+  // is hidden; without one the window is closed at once.
+  void ShowModal() override;
+  void ClearFocus() override { FocusControl(nullptr); }
+
+  // Hands an input event to the listener the way the message loop does.
+  void Deliver(const std::function<void(platform::WindowListener&)>& event);
+  RgbaImage ScreenBehind() const override { return behind_; }
+  void SetCursor(int cursorNumber) override { cursor_ = cursorNumber; }
+  int CursorNumber() const override { return cursor_; }
+
+  // Child controls, bottom first; the one with the focus, or null.
+  const std::vector<SimControl*>& Controls() const { return controls_; }
+  SimControl* FocusedControl() const { return focused_; }
+  void FocusControl(SimControl* control);
 
   platform::WindowOptions::Kind Kind() const { return kind_; }
   int Repaints() const { return repaints_; }
@@ -83,6 +107,15 @@ class SimWindow : public platform::Window {
   Insets FrameInsets() const;
 
  private:
+  friend class SimControl;
+  friend class SimEditBox;
+  friend class SimButton;
+  void AddControl(SimControl* control) { controls_.push_back(control); }
+  void RemoveControl(SimControl* control);
+  void RaiseControl(SimControl* control);
+  void ControlChanged() { dirty_ = true; }
+  void DispatchToListener(const std::function<void()>& call);
+
   SimForms& owner_;
   platform::WindowListener* listener_;
   platform::WindowOptions::Kind kind_;
@@ -96,7 +129,17 @@ class SimWindow : public platform::Window {
   int repaints_ = 0;
   platform::WindowLook look_;
   std::unique_ptr<SimSurface> surface_;
+  std::vector<SimControl*> controls_;
+  SimControl* focused_ = nullptr;
+  bool maximized_ = false;
+  bool enabled_ = true;
+  bool dirty_ = false;
+  RgbaImage behind_;
+  int cursor_ = 0;
 };
+
+// The classic desktop background.
+inline constexpr platform::Color kDesktopColor = platform::MakeColor(0, 128, 128);
 
 class SimForms : public platform::Forms {
  public:
@@ -106,12 +149,22 @@ class SimForms : public platform::Forms {
   std::vector<platform::Window*> TopLevelWindows() override;
   platform::Window* ActiveWindow() override { return active_; }
   bool IsLive(const platform::Window* window) override;
+  void MinimizeApplication() override;
+  void RestoreApplication() override;
+  bool ApplicationMinimized() const { return minimized_; }
+  // What runs while a window is shown modally, as the nested message loop
+  // would: the tour player or a test acts in it and closes the window.
+  void SetModalLoop(std::function<void(SimWindow&)> loop) { modalLoop_ = std::move(loop); }
 
   // Test helpers.
   SimWindow* FindByName(const std::string& name);
   // What a person sees: visible windows, topmost first.
   std::vector<SimWindow*> VisibleWindows();
   void Activate(SimWindow* window);
+  // The screen as a person sees it now, cut to area: the desktop colour,
+  // then every visible window from the bottom up (frames in the button-face
+  // colour, client areas as last painted).
+  RgbaImage ScreenImage(platform::Rect area);
 
  private:
   friend class SimWindow;
@@ -125,6 +178,8 @@ class SimForms : public platform::Forms {
   std::vector<SimWindow*> windows_;  // creation order
   std::list<SimWindow*> zOrder_;      // topmost first
   SimWindow* active_ = nullptr;
+  bool minimized_ = false;
+  std::function<void(SimWindow&)> modalLoop_;
 };
 
 }  // namespace vx::sim

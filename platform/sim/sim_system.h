@@ -15,9 +15,18 @@
 
 namespace vx::sim {
 
+// Installed font files are real for the text drawing: their bytes are
+// copied to a private folder of the process and added to the fontconfig
+// set that Pango uses, and taken away again on removal and at the end.
 class SimFonts : public platform::Fonts {
  public:
   SimFonts(SimLog& log, SimFiles& files) : log_(log), files_(files) {}
+  ~SimFonts() override;
+  SimFonts(const SimFonts&) = delete;
+  SimFonts& operator=(const SimFonts&) = delete;
+  // The real file behind an installed font of the simulated disk, or empty
+  // (not installed, or not a font fontconfig reads).
+  std::string RealFontFile(const std::string& path) const;
   // Font files the system refuses.
   void Refuse(const std::string& path) { refused_.insert(path); }
   const std::multiset<std::string>& Installed() const { return installed_; }
@@ -33,8 +42,13 @@ class SimFonts : public platform::Fonts {
  private:
   SimLog& log_;
   SimFiles& files_;
+  void Unregister(const std::string& path);
+
   std::map<int, std::string> cursors_;
   std::multiset<std::string> installed_;
+  std::string realFolder_;
+  std::map<std::string, std::string> realFiles_;  // simulated path -> real file
+  int realCount_ = 0;
   std::set<std::string> refused_;
 };
 

@@ -35,4 +35,10 @@ void Win32Clipboard::SetText(const std::string& text) {
   CloseClipboard();
 }
 
+void Win32Clipboard::Clear() {
+  if (!OpenClipboard(nullptr)) return;  // another program holds it; try on the next tick
+  EmptyClipboard();
+  CloseClipboard();
+}
+
 }  // namespace vx::win32

@@ -9,6 +9,7 @@ class Win32Clipboard : public platform::Clipboard {
  public:
   std::string Text() override;
   void SetText(const std::string& text) override;
+  void Clear() override;
 };
 
 }  // namespace vx::win32

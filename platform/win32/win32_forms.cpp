@@ -1,6 +1,7 @@
 #include "platform/win32/win32_forms.h"
 
 #include "platform/win32/win32_canvas.h"
+#include "platform/win32/win32_controls.h"
 
 #include <commctrl.h>
 
@@ -236,8 +237,45 @@ platform::Size Win32Window::ClientSize() const {
   return {r.right - r.left, r.bottom - r.top};
 }
 
+namespace {
+
+// The screen pixels of area, as a person sees them now.
+RgbaImage CaptureScreen(platform::Point origin, platform::Size size) {
+  if (size.width <= 0 || size.height <= 0 || !RgbaImage::SizeAllowed(size.width, size.height)) return {};
+  RgbaImage image(size.width, size.height, {0, 0, 0, 255});
+  const HDC screen = GetDC(nullptr);
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+  info.bmiHeader.biWidth = size.width;
+  info.bmiHeader.biHeight = -size.height;  // top-down rows
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  const HBITMAP dib = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  if (dib != nullptr && bits != nullptr) {
+    const HDC memory = CreateCompatibleDC(screen);
+    const HGDIOBJ old = SelectObject(memory, dib);
+    BitBlt(memory, 0, 0, size.width, size.height, screen, origin.x, origin.y, SRCCOPY | CAPTUREBLT);
+    GdiFlush();
+    const auto* bgra = static_cast<const std::uint8_t*>(bits);
+    for (Rgba& p : image.Pixels()) {
+      p = {bgra[2], bgra[1], bgra[0], 255};
+      bgra += 4;
+    }
+    SelectObject(memory, old);
+    DeleteDC(memory);
+  }
+  if (dib != nullptr) DeleteObject(dib);
+  ReleaseDC(nullptr, screen);
+  return image;
+}
+
+}  // namespace
+
 void Win32Window::Show() {
   const bool was = IsVisible();
+  if (!was) behind_ = CaptureScreen(ClientOrigin(), ClientSize());
   ShowWindow(hwnd_, SW_SHOW);
   SetForegroundWindow(hwnd_);
   if (was) return;
@@ -264,6 +302,78 @@ std::unique_ptr<platform::ProgressBar> Win32Window::AddProgressBar(platform::Rec
   return std::make_unique<Win32ProgressBar>(hwnd_, bounds);
 }
 
+std::unique_ptr<platform::EditBox> Win32Window::AddEditBox(platform::ControlListener* listener) {
+  return std::make_unique<Win32EditBox>(hwnd_, owner_.loop_, listener);
+}
+
+std::unique_ptr<platform::Button> Win32Window::AddButton(platform::ControlListener* listener) {
+  return std::make_unique<Win32Button>(hwnd_, owner_.loop_, listener);
+}
+
+platform::Point Win32Window::ClientOrigin() const {
+  POINT p{0, 0};
+  ClientToScreen(hwnd_, &p);
+  return {p.x, p.y};
+}
+
+void Win32Window::ShowModal() {
+  std::vector<HWND> disabled;
+  for (Win32Window* w : owner_.windows_)
+    if (w != this && IsWindowEnabled(w->hwnd_)) {
+      EnableWindow(w->hwnd_, FALSE);
+      disabled.push_back(w->hwnd_);
+    }
+  Trace("modal " + name_);
+  Show();
+  // The nested loop: the statement that showed the page waits for its end.
+  MSG msg;
+  while (IsWindow(hwnd_) && IsWindowVisible(hwnd_)) {
+    const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
+    if (got == 0) {
+      PostQuitMessage(static_cast<int>(msg.wParam));
+      break;
+    }
+    if (got < 0) break;
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+  }
+  for (HWND h : disabled)
+    if (IsWindow(h)) EnableWindow(h, TRUE);
+  Trace("modal end " + name_);
+}
+
+namespace {
+
+platform::Point PointOf(LPARAM lParam) {
+  return {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+}
+
+}  // namespace
+
+void Win32Window::NotifyMouse(UINT message, LPARAM lParam) {
+  if (listener_ == nullptr) return;
+  using platform::MouseButton;
+  const platform::Point at = PointOf(lParam);
+  auto down = [this, at](MouseButton b) {
+    SetCapture(hwnd_);
+    owner_.loop_.Dispatch([this, b, at] { listener_->OnMouseDown(b, at); });
+  };
+  auto up = [this, at](MouseButton b) {
+    if (GetCapture() == hwnd_) ReleaseCapture();
+    owner_.loop_.Dispatch([this, b, at] { listener_->OnMouseUp(b, at); });
+  };
+  switch (message) {
+    case WM_LBUTTONDOWN: down(MouseButton::Left); break;
+    case WM_RBUTTONDOWN: down(MouseButton::Right); break;
+    case WM_MBUTTONDOWN: down(MouseButton::Middle); break;
+    case WM_LBUTTONUP: up(MouseButton::Left); break;
+    case WM_RBUTTONUP: up(MouseButton::Right); break;
+    case WM_MBUTTONUP: up(MouseButton::Middle); break;
+    case WM_MOUSEMOVE: owner_.loop_.Dispatch([this, at] { listener_->OnMouseMove(at); }); break;
+    default: break;
+  }
+}
+
 LRESULT CALLBACK Win32Window::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_NCCREATE) {
     const auto* create = reinterpret_cast<const CREATESTRUCTA*>(lParam);
@@ -284,11 +394,51 @@ LRESULT Win32Window::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SIZE:
       Notify(&platform::WindowListener::OnResized);
       return 0;
+    case WM_SETCURSOR:
+      if (LOWORD(lParam) == HTCLIENT && reinterpret_cast<HWND>(wParam) == hwnd_ && cursor_ != 0) {
+        if (const HCURSOR cursor = owner_.CursorFor(cursor_)) {
+          ::SetCursor(cursor);
+          return TRUE;
+        }
+      }
+      return DefWindowProcA(hwnd_, message, wParam, lParam);
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP:
+    case WM_MBUTTONUP:
+    case WM_MOUSEMOVE:
+      NotifyMouse(message, lParam);
+      return 0;
+    case WM_MOUSEWHEEL:
+      if (listener_ != nullptr) {
+        const bool up = GET_WHEEL_DELTA_WPARAM(wParam) > 0;
+        owner_.loop_.Dispatch([this, up] { listener_->OnMouseWheel(up); });
+      }
+      return 0;
+    case WM_KEYDOWN:
+      if (listener_ != nullptr) {
+        const int key = static_cast<int>(wParam);
+        owner_.loop_.Dispatch([this, key] { listener_->OnKeyDown(key); });
+      }
+      return DefWindowProcA(hwnd_, message, wParam, lParam);
     case WM_ERASEBKGND:
       return 1;  // the paint fills with the window colour, without flicker
     case WM_PAINT:
       Paint();
       return 0;
+    case WM_COMMAND:
+      if (ChildControl* child = ChildControl::Of(reinterpret_cast<HWND>(lParam))) {
+        child->Command(HIWORD(wParam));
+        return 0;
+      }
+      return DefWindowProcA(hwnd_, message, wParam, lParam);
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORSTATIC:  // a read-only or disabled edit asks this way
+      if (ChildControl* child = ChildControl::Of(reinterpret_cast<HWND>(lParam)))
+        return reinterpret_cast<LRESULT>(child->Colors(reinterpret_cast<HDC>(wParam)));
+      return DefWindowProcA(hwnd_, message, wParam, lParam);
     default:
       return DefWindowProcA(hwnd_, message, wParam, lParam);
   }
@@ -301,6 +451,27 @@ Win32Forms::Win32Forms(Win32Loop& loop) : loop_(loop) {
 
 std::unique_ptr<platform::Window> Win32Forms::OpenWindow(const platform::WindowOptions& options) {
   return std::make_unique<Win32Window>(*this, options);
+}
+
+void Win32Forms::MinimizeApplication() {
+  for (Win32Window* w : windows_)
+    if (IsWindowVisible(w->hwnd_) && !IsIconic(w->hwnd_)) ShowWindow(w->hwnd_, SW_MINIMIZE);
+}
+
+void Win32Forms::RestoreApplication() {
+  for (Win32Window* w : windows_)
+    if (IsIconic(w->hwnd_)) ShowWindow(w->hwnd_, SW_RESTORE);
+}
+
+HCURSOR Win32Forms::CursorFor(int cursorNumber) const {
+  static const LPCSTR kStandard[] = {IDC_ARROW, IDC_ARROW,    IDC_HELP,    IDC_APPSTARTING, IDC_WAIT,
+                                     IDC_ARROW, IDC_ARROW,    IDC_HAND,    IDC_IBEAM,       IDC_CROSS,
+                                     IDC_SIZEWE, IDC_SIZENS,  IDC_NO};
+  if (cursorNumber >= 0 && cursorNumber <= 12) {
+    // The toolkit's drag cursors are its own; the arrow stands in for them.
+    return LoadCursorA(nullptr, kStandard[cursorNumber]);
+  }
+  return customCursor_ ? customCursor_(cursorNumber) : nullptr;
 }
 
 platform::Window* Win32Forms::ActiveWindow() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <vector>
 
 #include "platform/forms.h"
@@ -38,6 +39,18 @@ class Win32Window : public platform::Window {
   void RequestClose() override { SendMessageA(hwnd_, WM_CLOSE, 0, 0); }
   std::unique_ptr<platform::Label> AddLabel(platform::Rect bounds, const std::string& text) override;
   std::unique_ptr<platform::ProgressBar> AddProgressBar(platform::Rect bounds) override;
+  std::unique_ptr<platform::EditBox> AddEditBox(platform::ControlListener* listener) override;
+  std::unique_ptr<platform::Button> AddButton(platform::ControlListener* listener) override;
+  platform::Point ClientOrigin() const override;
+  RgbaImage ScreenBehind() const override { return behind_; }
+  void SetCursor(int cursorNumber) override { cursor_ = cursorNumber; }
+  int CursorNumber() const override { return cursor_; }
+  void Maximize() override { SendMessageA(hwnd_, WM_SYSCOMMAND, SC_MAXIMIZE, 0); }
+  bool IsMaximized() const override { return IsZoomed(hwnd_) != FALSE; }
+  void SetEnabled(bool enabled) override { EnableWindow(hwnd_, enabled ? TRUE : FALSE); }
+  bool IsEnabled() const override { return IsWindowEnabled(hwnd_) != FALSE; }
+  void ShowModal() override;
+  void ClearFocus() override { ::SetFocus(hwnd_); }
 
   HWND Handle() const { return hwnd_; }
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
@@ -49,6 +62,7 @@ class Win32Window : public platform::Window {
   DWORD LookExStyle() const;
   void Paint();
   void Notify(void (platform::WindowListener::*event)());
+  void NotifyMouse(UINT message, LPARAM lParam);
 
   Win32Forms& owner_;
   platform::WindowListener* listener_;
@@ -58,6 +72,8 @@ class Win32Window : public platform::Window {
   platform::BorderIcons icons_;
   bool stayOnTop_ = false;
   platform::WindowLook look_;
+  RgbaImage behind_;
+  int cursor_ = 0;
 };
 
 class Win32Forms : public platform::Forms {
@@ -68,9 +84,15 @@ class Win32Forms : public platform::Forms {
   std::vector<platform::Window*> TopLevelWindows() override { return {windows_.begin(), windows_.end()}; }
   platform::Window* ActiveWindow() override;
   bool IsLive(const platform::Window* window) override;
+  void MinimizeApplication() override;
+  void RestoreApplication() override;
+  // Where the custom cursors (13 and up) come from.
+  void SetCustomCursors(std::function<HCURSOR(int)> lookup) { customCursor_ = std::move(lookup); }
 
  private:
   friend class Win32Window;
+  HCURSOR CursorFor(int cursorNumber) const;
+  std::function<HCURSOR(int)> customCursor_;
   Win32Loop& loop_;
   std::vector<Win32Window*> windows_;
 };

@@ -9,6 +9,10 @@ namespace vx::commands {
 
 // Application, navigation and message commands.
 std::span<const CommandRow> ApplicationCommands();
+// Page navigation and the pages by name.
+std::span<const CommandRow> NavigationCommands();
+// The script's form and the application window.
+std::span<const CommandRow> WindowCommands();
 // Codes that do nothing.
 std::span<const CommandRow> NoEffectCommands();
 

@@ -1,5 +1,6 @@
 // vxrun: runs action scripts on the simulated desktop.
 //   vxrun --script FILE [--answer N]... [--utf8]
+//   vxrun --headless FILE.exe --tour FILE
 
 #include <cstring>
 #include <fstream>
@@ -9,12 +10,14 @@
 #include <string>
 #include <vector>
 
+#include "tools/vxrun/headless_player.h"
 #include "tools/vxrun/script_console.h"
 
 namespace {
 
 int Usage() {
-  std::cerr << "usage: vxrun --script FILE [--answer BUTTON]... [--utf8]\n";
+  std::cerr << "usage: vxrun --script FILE [--answer BUTTON]... [--utf8]\n"
+               "       vxrun --headless FILE.exe --tour FILE\n";
   return 2;
 }
 
@@ -50,6 +53,38 @@ int ScriptMode(const std::vector<std::string>& args) {
   return vx::tools::RunScriptConsole(bytes, options, std::cout);
 }
 
+// The folder part of a path, for the screenshots of a tour.
+std::string FolderOf(const std::string& path) {
+  const auto slash = path.find_last_of('/');
+  return slash == std::string::npos ? std::string() : path.substr(0, slash);
+}
+
+int HeadlessMode(const std::vector<std::string>& args) {
+  std::string executable;
+  std::string tourFile;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    if (args[i] == "--tour" && i + 1 < args.size()) tourFile = args[++i];
+    else if (executable.empty() && !args[i].starts_with("--")) executable = args[i];
+    else return Usage();
+  }
+  if (executable.empty() || tourFile.empty()) return Usage();
+  std::string exe;
+  std::string tour;
+  if (!ReadFile(executable, exe)) {
+    std::cerr << "vxrun: cannot read " << executable << '\n';
+    return 2;
+  }
+  if (!ReadFile(tourFile, tour)) {
+    std::cerr << "vxrun: cannot read " << tourFile << '\n';
+    return 2;
+  }
+  vx::tools::HeadlessOptions options;
+  const auto slash = executable.find_last_of('/');
+  options.executableName = slash == std::string::npos ? executable : executable.substr(slash + 1);
+  options.screenshotFolder = FolderOf(tourFile);
+  return vx::tools::RunHeadless(exe, tour, options, std::cout);
+}
+
 struct Mode {
   const char* flag;
   int (*run)(const std::vector<std::string>& args);
@@ -57,6 +92,7 @@ struct Mode {
 
 constexpr Mode kModes[] = {
     {"--script", ScriptMode},
+    {"--headless", HeadlessMode},
 };
 
 }  // namespace

@@ -1,6 +1,6 @@
 #include "tools/vxrun/script_console.h"
 
-#include <map>
+#include "tools/vxrun/variable_report.h"
 
 #include "host/app_events.h"
 #include "host/application.h"
@@ -10,22 +10,8 @@
 #include "script/runner.h"
 #include "util/codepage.h"
 #include "util/error.h"
-#include "values/number_text.h"
 
 namespace vx::tools {
-
-namespace {
-
-// Every variable as "$name = "text"", "#name = 6", "!name = true".
-std::map<std::string, std::string> Snapshot(const TValues& values) {
-  std::map<std::string, std::string> vars;
-  for (const auto& v : values.StrVars()) vars["$" + v.name] = "\"" + v.value + "\"";
-  for (const auto& v : values.NumVars()) vars["#" + v.name] = NumberToText(v.value);
-  for (const auto& v : values.BoolVars()) vars["!" + v.name] = v.value ? "true" : "false";
-  return vars;
-}
-
-}  // namespace
 
 int RunScriptConsole(const std::string& scriptBytes, const ConsoleOptions& options, std::ostream& out) {
   sim::SimDesktop desktop;
@@ -37,7 +23,7 @@ int RunScriptConsole(const std::string& scriptBytes, const ConsoleOptions& optio
   app.forms.push_back(std::make_unique<TVXForm>(app));
   app.MainForm()->SetName("VX_APPLICATION_FORM1");
   InstallApplicationEvents(app);
-  const auto before = Snapshot(app.values);
+  const auto before = SnapshotVariables(app.values);
 
   std::string failure;
   bool failed = false;
@@ -53,10 +39,8 @@ int RunScriptConsole(const std::string& scriptBytes, const ConsoleOptions& optio
   desktop.loop.RunPosted();
 
   for (const std::string& line : desktop.log.Lines()) out << Cp1256ToUtf8(line) << '\n';
-  for (const auto& [name, value] : Snapshot(app.values)) {
-    const auto it = before.find(name);
-    if (it == before.end() || it->second != value) out << Cp1256ToUtf8(name + " = " + value) << '\n';
-  }
+  for (const std::string& line : ChangedVariables(before, SnapshotVariables(app.values)))
+    out << Cp1256ToUtf8(line) << '\n';
   if (failed) out << "error: " << Cp1256ToUtf8(failure) << '\n';
   return failed ? 1 : 0;
 }

@@ -1,0 +1,65 @@
+#include "host/page_queries_impl.h"
+
+#include "host/application.h"
+#include "host/pages.h"
+#include "host/vx_form.h"
+#include "objects/page_objects.h"
+#include "util/error.h"
+
+namespace vx {
+
+TVXForm& ApplicationPageQueries::CurrentPage() {
+  const int n = vx::CurrentPageNumber(app_);
+  if (n < 1 || static_cast<std::size_t>(n) > app_.forms.size()) throw Error("There is no current page.");
+  return *app_.forms[static_cast<std::size_t>(n) - 1];
+}
+
+TVXObject& ApplicationPageQueries::CurrentPageObject(std::string_view objectName) {
+  const std::string component = "OBJ" + std::string(objectName);
+  TVXObject* object = CurrentPage().Components().Find(component);
+  if (object == nullptr) throw Error("There is no object " + std::string(objectName) + " on the current page.");
+  return *object;
+}
+
+int ApplicationPageQueries::CurrentPageNumber() { return vx::CurrentPageNumber(app_); }
+
+platform::Size ApplicationPageQueries::PageClientSize(std::string_view pageName) {
+  if (pageName.empty()) return CurrentPage().Window().ClientSize();
+  const int n = PageNumberByName(app_, std::string(pageName));
+  if (n < 1 || static_cast<std::size_t>(n) > app_.forms.size())
+    throw Error("There is no page " + std::string(pageName) + ".");
+  return app_.forms[static_cast<std::size_t>(n) - 1]->Window().ClientSize();
+}
+
+platform::Point ApplicationPageQueries::ScreenToCurrentPage(platform::Point screen) {
+  const platform::Point origin = CurrentPage().Window().ClientOrigin();
+  return {screen.x - origin.x, screen.y - origin.y};
+}
+
+platform::Point ApplicationPageQueries::CurrentPageOrigin() {
+  const platform::Rect r = CurrentPage().Window().Bounds();
+  return {r.left, r.top};
+}
+
+bool ApplicationPageQueries::ObjectVisible(std::string_view objectName) {
+  return CurrentPageObject(objectName).Visible();
+}
+
+// Sounds, videos and Flash movies are not loaded yet: every object found
+// is of another kind.
+int ApplicationPageQueries::MediaVolume(std::string_view objectName) {
+  CurrentPageObject(objectName);
+  throw Error("The object " + std::string(objectName) + " is no sound or video.");
+}
+
+int ApplicationPageQueries::MediaStateCode(std::string_view objectName) {
+  CurrentPageObject(objectName);
+  throw Error("The object " + std::string(objectName) + " is no sound or video.");
+}
+
+std::string ApplicationPageQueries::FlashVariable(std::string_view objectName, std::string_view) {
+  CurrentPageObject(objectName);
+  throw Error("The object " + std::string(objectName) + " is no Flash movie.");
+}
+
+}  // namespace vx

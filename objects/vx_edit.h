@@ -1,0 +1,58 @@
+#pragma once
+// An edit box: a native edit control on its page.
+
+#include <memory>
+
+#include "objects/vx_native.h"
+#include "platform/widget_settings.h"
+
+namespace vx {
+
+class TVXEdit : public TVXNativeControl {
+ public:
+  explicit TVXEdit(platform::Window& page);
+  ~TVXEdit() override;
+
+  std::string Text() const { return edit_->Text(); }
+  void SetText(const std::string& text) { edit_->SetText(text); }
+  void SetPasswordChar(char c) { edit_->SetPasswordChar(c); }
+  char PasswordChar() const { return edit_->PasswordChar(); }
+  void SetMaxLength(int length) { edit_->SetMaxLength(length); }
+  int MaxLength() const { return edit_->MaxLength(); }
+  void SetReadOnly(bool on) { edit_->SetReadOnly(on); }
+  bool ReadOnly() const { return edit_->ReadOnly(); }
+  void SetCharCase(platform::CharCase charCase);
+  platform::CharCase CharCase() const { return charCase_; }
+  void SetBorderStyle(platform::EditBorderStyle border);
+  platform::EditBorderStyle BorderStyle() const { return border_; }
+  void SetCtl3D(bool on);
+  bool Ctl3D() const { return ctl3D_; }
+
+  // Stored for the scripts and the event routing.
+  bool AutoSelect = true;
+  bool AutoSize = true;
+  platform::BevelCut BevelInner = platform::BevelCut::Raised;
+  platform::BevelCut BevelOuter = platform::BevelCut::Lowered;
+  platform::BevelKind BevelKind = platform::BevelKind::None;
+  platform::Color ColorNormal = 0xFFFFFF;  // background colours
+  platform::Color ColorHover = 0xFFFFFF;
+  platform::Color ColorEnter = 0xFFFFFF;
+  platform::Color ColorNormalF = 0;  // font colours
+  platform::Color ColorHoverF = 0;
+  platform::Color ColorEnterF = 0;
+  bool ColorEvents = false;
+  LineList evntCH;
+
+  platform::EditBox& Box() const { return *edit_; }
+
+ protected:
+  platform::Control& NativeControl() const override { return *edit_; }
+
+ private:
+  std::unique_ptr<platform::EditBox> edit_;
+  platform::CharCase charCase_ = platform::CharCase::Normal;
+  platform::EditBorderStyle border_ = platform::EditBorderStyle::Single;
+  bool ctl3D_ = true;
+};
+
+}  // namespace vx

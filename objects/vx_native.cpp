@@ -1,0 +1,66 @@
+#include "objects/vx_native.h"
+
+#include "objects/page_objects.h"
+
+namespace vx {
+
+void TVXNativeControl::Place(PageObjects& page) {
+  TVXControl::Place(page);
+  NativeControl().SetBounds(bounds_);
+  NativeControl().SetVisible(visible_);
+}
+
+void TVXNativeControl::Raised() { NativeControl().BringToFront(); }
+
+void TVXNativeControl::SetFont(const platform::FontSpec& font) {
+  look_.font = font;
+  NativeControl().SetLook(look_);
+}
+
+void TVXNativeControl::SetFontColor(platform::Color color) {
+  look_.textColor = color;
+  NativeControl().SetLook(look_);
+}
+
+void TVXNativeControl::SetColor(platform::Color color) {
+  look_.color = color;
+  NativeControl().SetLook(look_);
+}
+
+void TVXNativeControl::SetRightToLeft(bool on) {
+  look_.rightToLeft = on;
+  NativeControl().SetLook(look_);
+}
+
+void TVXNativeControl::SetTabStop(bool on) {
+  tabStop_ = on;
+  NativeControl().SetTabStop(on);
+}
+
+void TVXNativeControl::BoundsChanged() { NativeControl().SetBounds(bounds_); }
+
+// Without its parent the control stays hidden.
+void TVXNativeControl::VisibilityChanged() { NativeControl().SetVisible(visible_ && Placed()); }
+
+void TVXNativeControl::EnabledChanged() { NativeControl().SetEnabled(enabled_); }
+
+void TVXNativeControl::OnChange() {
+  if (ChangeHandler) ChangeHandler();
+}
+void TVXNativeControl::OnClick() {
+  if (ClickHandler) ClickHandler();
+}
+void TVXNativeControl::OnEnter() {
+  if (EnterHandler) EnterHandler();
+}
+void TVXNativeControl::OnExit() {
+  if (ExitHandler) ExitHandler();
+}
+void TVXNativeControl::OnMouseDown(platform::MouseButton button, platform::Point at) {
+  if (MouseDownHandler) MouseDownHandler(button, at);
+}
+void TVXNativeControl::OnMouseUp(platform::MouseButton button, platform::Point at) {
+  if (MouseUpHandler) MouseUpHandler(button, at);
+}
+
+}  // namespace vx

@@ -1,0 +1,62 @@
+#pragma once
+// The part of edit boxes and buttons that is a native child control of the
+// page: it follows bounds, visibility and enabling, and passes the control's
+// notifications on to whoever event routing attaches.
+
+#include <functional>
+
+#include "objects/vx_object.h"
+#include "platform/forms.h"
+
+namespace vx {
+
+class TVXNativeControl : public TVXControl, public platform::ControlListener {
+ public:
+  using TVXControl::TVXControl;
+
+  bool Windowless() const override { return false; }
+  void Place(PageObjects& page) override;
+  void Raised() override;
+
+  // Font, colours and reading order of the control.
+  const platform::ControlLook& Look() const { return look_; }
+  void SetFont(const platform::FontSpec& font);
+  void SetFontColor(platform::Color color);
+  void SetColor(platform::Color color);
+  void SetRightToLeft(bool on);
+  bool RightToLeft() const { return look_.rightToLeft; }
+  platform::Color FontColor() const { return look_.textColor; }
+  platform::Color Color() const { return look_.color; }
+  void SetTabStop(bool on);
+  bool TabStop() const { return tabStop_; }
+  int TabOrder = 0;
+
+  // What event routing attaches; the control's notifications call them.
+  std::function<void()> ChangeHandler;
+  std::function<void()> ClickHandler;
+  std::function<void()> EnterHandler;
+  std::function<void()> ExitHandler;
+  std::function<void(platform::MouseButton, platform::Point)> MouseDownHandler;
+  std::function<void(platform::MouseButton, platform::Point)> MouseUpHandler;
+
+  // platform::ControlListener
+  void OnChange() override;
+  void OnClick() override;
+  void OnEnter() override;
+  void OnExit() override;
+  void OnMouseDown(platform::MouseButton button, platform::Point at) override;
+  void OnMouseUp(platform::MouseButton button, platform::Point at) override;
+
+ protected:
+  // The kind's control, made by the derived constructor.
+  virtual platform::Control& NativeControl() const = 0;
+  void BoundsChanged() override;
+  void VisibilityChanged() override;
+  void EnabledChanged() override;
+
+ private:
+  platform::ControlLook look_;
+  bool tabStop_ = true;
+};
+
+}  // namespace vx

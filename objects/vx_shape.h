@@ -1,0 +1,28 @@
+#pragma once
+// A shape or hot area as a page object: the shape component itself, with
+// the bounds, visibility and hint of the object list.
+
+#include "objects/shape_component.h"
+#include "objects/vx_object.h"
+
+namespace vx {
+
+class VxShapeObject : public TVXObject {
+ public:
+  VxShapeObject() : TVXObject(ObjectKind::Shape) {}
+
+  TVXShape Shape;
+
+  platform::Rect BoundsRect() const override { return Shape.BoundsRect(); }
+  void SetBounds(platform::Rect bounds) override { Shape.SetBounds(bounds); }
+  bool Visible() const override { return Shape.Visible; }
+  void SetVisible(bool visible) override;
+  bool Enabled() const override { return Shape.Enabled; }
+  void SetEnabled(bool enabled) override { Shape.Enabled = enabled; }
+  void Place(PageObjects& page) override;
+  void Paint(platform::Canvas& canvas) override { Shape.Paint(canvas); }
+
+  std::string Hint;
+};
+
+}  // namespace vx

@@ -1,0 +1,36 @@
+#pragma once
+// A text object: a label drawn by its page, transparent or on its colour.
+
+#include "objects/vx_object.h"
+#include "platform/fonts.h"
+#include "platform/widget_settings.h"
+
+namespace vx {
+
+class TVXText : public TVXControl {
+ public:
+  TVXText() : TVXControl(ObjectKind::Text) {}
+
+  std::string Caption;
+  platform::FontSpec Font;
+  platform::Color FontColor = 0;
+  platform::Color Color = 0xFFFFFF;  // the background when not transparent
+  bool Transparent = false;
+  bool WordWrap = false;
+  bool AutoSize = true;
+  bool RightToLeft = false;
+  platform::TextLayout Layout = platform::TextLayout::Top;
+  platform::TextAlignment Alignment = platform::TextAlignment::Left;
+
+  // Font colours of event routing.
+  platform::Color ColorNormal = 0;
+  platform::Color ColorHover = 0;
+  platform::Color ColorClick = 0;
+  bool ColorEvents = false;
+
+  void Paint(platform::Canvas& canvas) override;
+  // Properties changed: draw again.
+  void Changed() const { Invalidate(); }
+};
+
+}  // namespace vx

@@ -1,0 +1,188 @@
+#include "platform/sim/sim_controls.h"
+
+#include <algorithm>
+
+#include "platform/sim/sim_canvas.h"
+#include "platform/sim/sim_forms.h"
+
+namespace vx::sim {
+
+namespace {
+
+using platform::Color;
+using platform::Rect;
+
+constexpr Color kHighlight = 0xFFFFFF;
+constexpr Color kShadow = platform::MakeColor(128, 128, 128);
+constexpr Color kDarkShadow = platform::MakeColor(64, 64, 64);
+constexpr Color kDisabledText = platform::MakeColor(128, 128, 128);
+
+// A one-pixel frame: light on the top and left edge, dark on the others.
+void Frame(SimCanvas& c, Rect r, Color topLeft, Color bottomRight) {
+  if (r.width <= 0 || r.height <= 0) return;
+  c.FillRect({r.left, r.top, r.width, 1}, topLeft);
+  c.FillRect({r.left, r.top, 1, r.height}, topLeft);
+  c.FillRect({r.left, r.Bottom() - 1, r.width, 1}, bottomRight);
+  c.FillRect({r.Right() - 1, r.top, 1, r.height}, bottomRight);
+}
+
+Rect Inset(Rect r, int by) { return {r.left + by, r.top + by, r.width - 2 * by, r.height - 2 * by}; }
+
+char CaseOf(char c, platform::CharCase charCase) {
+  if (charCase == platform::CharCase::Upper && c >= 'a' && c <= 'z') return static_cast<char>(c - 'a' + 'A');
+  if (charCase == platform::CharCase::Lower && c >= 'A' && c <= 'Z') return static_cast<char>(c - 'A' + 'a');
+  return c;
+}
+
+}  // namespace
+
+SimControl::SimControl(SimWindow& window, platform::ControlListener* listener)
+    : window_(window), listener_(listener) {
+  window_.AddControl(this);
+}
+
+SimControl::~SimControl() { window_.RemoveControl(this); }
+
+bool SimControl::Focused() const { return window_.FocusedControl() == this; }
+
+void SimControl::Tell(void (platform::ControlListener::*event)()) {
+  if (listener_ != nullptr) window_.DispatchToListener([this, event] { (listener_->*event)(); });
+}
+
+void SimControl::Changed() const { window_.ControlChanged(); }
+
+void SimControl::Click() {
+  if (!visible_ || !enabled_) return;
+  window_.FocusControl(this);
+  if (listener_ != nullptr) {
+    const platform::Point at{bounds_.width / 2, bounds_.height / 2};
+    window_.DispatchToListener([this, at] { listener_->OnMouseDown(platform::MouseButton::Left, at); });
+    window_.DispatchToListener([this] { listener_->OnClick(); });
+    window_.DispatchToListener([this, at] { listener_->OnMouseUp(platform::MouseButton::Left, at); });
+  }
+}
+
+// ---- edit box
+
+void SimEditBox::SetBounds(Rect bounds) { bounds_ = bounds; Changed(); }
+void SimEditBox::SetVisible(bool visible) { visible_ = visible; Changed(); }
+void SimEditBox::SetEnabled(bool enabled) { enabled_ = enabled; Changed(); }
+void SimEditBox::SetLook(const platform::ControlLook& look) { look_ = look; Changed(); }
+void SimEditBox::BringToFront() { window_.RaiseControl(this); }
+void SimEditBox::Focus() { window_.FocusControl(this); }
+
+void SimEditBox::SetText(const std::string& text) {
+  std::string cased = text;
+  for (char& c : cased) c = CaseOf(c, case_);
+  if (cased == text_) return;
+  text_ = cased;
+  selStart_ = 0;
+  selLength_ = 0;
+  Changed();
+  Tell(&platform::ControlListener::OnChange);
+}
+
+void SimEditBox::SetSelection(int start, int length) {
+  const int size = static_cast<int>(text_.size());
+  selStart_ = std::clamp(start, 0, size);
+  selLength_ = std::clamp(length, 0, size - selStart_);
+}
+
+void SimEditBox::SetPasswordChar(char c) { password_ = c; Changed(); }
+
+void SimEditBox::SetCharCase(platform::CharCase charCase) {
+  case_ = charCase;
+  std::string cased = text_;
+  for (char& c : cased) c = CaseOf(c, case_);
+  SetText(cased);
+}
+
+void SimEditBox::SetBorder(platform::EditBorderStyle border, bool ctl3D) {
+  border_ = border;
+  ctl3D_ = ctl3D;
+  Changed();
+}
+
+void SimEditBox::TypeText(const std::string& bytes) {
+  if (!visible_ || !enabled_) return;
+  window_.FocusControl(this);
+  for (char c : bytes) TypeOne(c);
+}
+
+void SimEditBox::TypeOne(char c) {
+  if (readOnly_) return;
+  auto start = static_cast<std::size_t>(selStart_);
+  auto length = static_cast<std::size_t>(selLength_);
+  if (c == '\b') {
+    if (length == 0) {
+      if (start == 0) return;
+      --start;
+      length = 1;
+    }
+    text_.erase(start, length);
+  } else {
+    // A full box refuses the key, as the system's edit control does.
+    if (maxLength_ > 0 && text_.size() - length + 1 > static_cast<std::size_t>(maxLength_)) return;
+    text_.replace(start, length, 1, CaseOf(c, case_));
+    ++start;
+  }
+  selStart_ = static_cast<int>(start);
+  selLength_ = 0;
+  Changed();
+  Tell(&platform::ControlListener::OnChange);
+}
+
+std::string SimEditBox::ShownText() const {
+  return password_ != 0 ? std::string(text_.size(), password_) : text_;
+}
+
+void SimEditBox::PaintOn(SimCanvas& canvas) {
+  Rect inner = bounds_;
+  canvas.FillRect(bounds_, look_.color);
+  if (border_ == platform::EditBorderStyle::Single) {
+    if (ctl3D_) {
+      Frame(canvas, inner, kShadow, kHighlight);
+      inner = Inset(inner, 1);
+      Frame(canvas, inner, kDarkShadow, platform::kButtonFaceColor);
+    } else {
+      Frame(canvas, inner, 0, 0);
+    }
+    inner = Inset(inner, 1);
+  }
+  platform::TextStyle style;
+  style.font = look_.font;
+  style.color = enabled_ ? look_.textColor : kDisabledText;
+  style.rightToLeft = look_.rightToLeft;
+  canvas.WriteText({inner.left + 1, inner.top + 1, inner.width - 2, inner.height - 1}, ShownText(), style);
+}
+
+// ---- button
+
+void SimButton::SetBounds(Rect bounds) { bounds_ = bounds; Changed(); }
+void SimButton::SetVisible(bool visible) { visible_ = visible; Changed(); }
+void SimButton::SetEnabled(bool enabled) { enabled_ = enabled; Changed(); }
+void SimButton::SetLook(const platform::ControlLook& look) { look_ = look; Changed(); }
+void SimButton::BringToFront() { window_.RaiseControl(this); }
+void SimButton::Focus() { window_.FocusControl(this); }
+void SimButton::SetCaption(const std::string& caption) { caption_ = caption; Changed(); }
+
+void SimButton::PaintOn(SimCanvas& canvas) {
+  Rect r = bounds_;
+  canvas.FillRect(r, platform::kButtonFaceColor);
+  if (default_) {
+    Frame(canvas, r, 0, 0);
+    r = Inset(r, 1);
+  }
+  Frame(canvas, r, kHighlight, kDarkShadow);
+  Frame(canvas, Inset(r, 1), platform::kButtonFaceColor, kShadow);
+  platform::TextStyle style;
+  style.font = look_.font;
+  // A standard push button draws its caption in the system's text colour.
+  style.color = enabled_ ? 0 : kDisabledText;
+  style.alignment = platform::TextAlignment::Center;
+  style.layout = platform::TextLayout::Center;
+  style.rightToLeft = look_.rightToLeft;
+  canvas.WriteText(Inset(r, 2), caption_, style);
+}
+
+}  // namespace vx::sim

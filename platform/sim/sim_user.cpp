@@ -1,0 +1,111 @@
+#include "platform/sim/sim_user.h"
+
+#include "platform/input.h"
+#include "platform/sim/sim_controls.h"
+
+namespace vx::sim {
+
+using platform::MouseButton;
+using platform::Point;
+
+int VirtualKeyOf(MouseButton button) {
+  switch (button) {
+    case MouseButton::Left: return platform::vk::LButton;
+    case MouseButton::Right: return platform::vk::RButton;
+    case MouseButton::Middle: return platform::vk::MButton;
+  }
+  return platform::vk::LButton;
+}
+
+SimWindow* SimUser::WindowAt(Point screen) {
+  for (SimWindow* w : forms_.VisibleWindows()) {
+    const platform::Rect b = w->Bounds();
+    if (screen.x >= b.left && screen.x < b.left + b.width && screen.y >= b.top && screen.y < b.top + b.height)
+      return w;
+  }
+  return nullptr;
+}
+
+Point SimUser::ClientPoint(const SimWindow& window) const {
+  const Point origin = window.ClientOrigin();
+  const Point cursor = input_.CursorPos();
+  return {cursor.x - origin.x, cursor.y - origin.y};
+}
+
+void SimUser::MoveTo(Point screen) {
+  input_.SetCursorPos(screen);
+  SimWindow* target = captured_ != nullptr && forms_.IsLive(captured_) ? captured_ : WindowAt(screen);
+  if (target == nullptr || !target->IsEnabled()) return;
+  const Point at = ClientPoint(*target);
+  target->Deliver([at](platform::WindowListener& l) { l.OnMouseMove(at); });
+}
+
+void SimUser::Press(MouseButton button) {
+  input_.SetKeyDown(VirtualKeyOf(button), true);
+  SimWindow* target = WindowAt(input_.CursorPos());
+  if (target == nullptr || !target->IsEnabled()) return;
+  forms_.Activate(target);
+  const Point at = ClientPoint(*target);
+  // A native control under the cursor takes the press itself; the page
+  // never hears of it.
+  for (auto it = target->Controls().rbegin(); it != target->Controls().rend(); ++it) {
+    const platform::Rect a = (*it)->Area();
+    if ((*it)->Shown() && at.x >= a.left && at.x < a.left + a.width && at.y >= a.top && at.y < a.top + a.height) {
+      pressOnControl_ = true;
+      if (button == MouseButton::Left) (*it)->Click();
+      return;
+    }
+  }
+  captured_ = target;
+  target->Deliver([button, at](platform::WindowListener& l) { l.OnMouseDown(button, at); });
+}
+
+void SimUser::Release(MouseButton button) {
+  input_.SetKeyDown(VirtualKeyOf(button), false);
+  SimWindow* target = captured_;
+  captured_ = nullptr;
+  if (pressOnControl_) {
+    pressOnControl_ = false;
+    return;
+  }
+  if (target == nullptr || !forms_.IsLive(target) || !target->IsEnabled()) return;
+  const Point at = ClientPoint(*target);
+  target->Deliver([button, at](platform::WindowListener& l) { l.OnMouseUp(button, at); });
+}
+
+void SimUser::Click(Point screen, MouseButton button) {
+  MoveTo(screen);
+  Press(button);
+  Release(button);
+}
+
+void SimUser::Wheel(bool up) {
+  auto* target = dynamic_cast<SimWindow*>(forms_.ActiveWindow());
+  if (target == nullptr || !target->IsEnabled()) return;
+  target->Deliver([up](platform::WindowListener& l) { l.OnMouseWheel(up); });
+}
+
+void SimUser::KeyDown(int virtualKey) {
+  input_.SetKeyDown(virtualKey, true);
+  auto* target = dynamic_cast<SimWindow*>(forms_.ActiveWindow());
+  if (target == nullptr || !target->IsEnabled()) return;
+  target->Deliver([virtualKey](platform::WindowListener& l) { l.OnKeyDown(virtualKey); });
+}
+
+void SimUser::KeyUp(int virtualKey) { input_.SetKeyDown(virtualKey, false); }
+
+void SimUser::Key(int virtualKey) {
+  KeyDown(virtualKey);
+  KeyUp(virtualKey);
+}
+
+bool SimUser::Type(const std::string& bytes) {
+  auto* window = dynamic_cast<SimWindow*>(forms_.ActiveWindow());
+  if (window == nullptr || !window->IsEnabled()) return false;
+  auto* edit = dynamic_cast<SimEditBox*>(window->FocusedControl());
+  if (edit == nullptr) return false;
+  edit->TypeText(bytes);
+  return true;
+}
+
+}  // namespace vx::sim

@@ -1,0 +1,210 @@
+#include "tools/vxrun/headless_player.h"
+
+#include <cstddef>
+#include <fstream>
+#include <map>
+#include <memory>
+#include <optional>
+
+#include "host/app_events.h"
+#include "host/application.h"
+#include "host/startup.h"
+#include "host/vx_form.h"
+#include "platform/sim/sim_desktop.h"
+#include "script/app_thread.h"
+#include "tools/vxrun/tour.h"
+#include "tools/vxrun/variable_report.h"
+#include "util/codepage.h"
+
+namespace vx::tools {
+
+namespace {
+
+// Not a std::exception: it must pass the runtime's handlers when a tour step
+// inside a modal page fails.
+struct TourError {
+  std::string message;
+};
+
+using platform::MouseButton;
+
+class TourPlayer {
+ public:
+  TourPlayer(sim::SimDesktop& desktop, std::vector<TourStep> steps, const HeadlessOptions& options,
+             std::ostream& out)
+      : desktop_(desktop), steps_(std::move(steps)), options_(options), out_(out) {}
+
+  void Attach(Application& app) {
+    app_ = &app;
+    app.onEventScript = [this](const std::string& handler, const std::string& form) {
+      desktop_.log.Add("script " + handler + " on " + form);
+    };
+    // Every error is traced before the application's handler sees it.
+    desktop_.loop.SetErrorHandler([this, &app](const std::exception& e) {
+      desktop_.log.Add(std::string("error: ") + e.what());
+      ApplicationEvents1Exception(app, e.what());
+    });
+    desktop_.forms.SetModalLoop([this](sim::SimWindow& window) { RunSteps(&window); });
+    vars_ = SnapshotVariables(app.values);
+  }
+
+  // Runs steps until the tour ends or, inside a modal page, that page is
+  // hidden.
+  void RunSteps(const sim::SimWindow* modal) {
+    while (next_ < steps_.size()) {
+      if (modal != nullptr && !modal->IsVisible()) return;
+      const TourStep& step = steps_[next_++];
+      current_ = step.line;
+      desktop_.log.Add("> " + step.action + (step.rest.empty() ? "" : " " + step.rest) + "  [t=" +
+                       std::to_string(desktop_.loop.Now()) + "]");
+      Flush();
+      Perform(step);
+      Flush();
+    }
+  }
+
+  // The log lines not printed yet, then the variables that changed.
+  void Flush() {
+    const auto lines = desktop_.log.Lines();
+    for (; printed_ < lines.size(); ++printed_) out_ << Cp1256ToUtf8(lines[printed_]) << '\n';
+    if (app_ == nullptr) return;
+    auto now = SnapshotVariables(app_->values);
+    for (const std::string& line : ChangedVariables(vars_, now)) out_ << Cp1256ToUtf8(line) << '\n';
+    vars_ = std::move(now);
+  }
+
+  int CurrentLine() const { return current_; }
+
+ private:
+  [[noreturn]] void Fail(const std::string& message) const { throw TourError{message}; }
+
+  int Number(const TourStep& step, std::size_t k) const {
+    if (k >= step.words.size()) Fail(step.action + ": a number is missing");
+    try {
+      std::size_t used = 0;
+      const int n = std::stoi(step.words[k], &used);
+      if (used == step.words[k].size()) return n;
+    } catch (const std::exception&) {
+      // Reported below.
+    }
+    Fail(step.action + ": \"" + step.words[k] + "\" is not a number");
+  }
+
+  MouseButton Button(const TourStep& step, std::size_t k) const {
+    if (k >= step.words.size() || step.words[k] == "left") return MouseButton::Left;
+    if (step.words[k] == "right") return MouseButton::Right;
+    if (step.words[k] == "middle") return MouseButton::Middle;
+    Fail("unknown mouse button \"" + step.words[k] + "\"");
+  }
+
+  int Key(const TourStep& step) const {
+    if (step.words.empty()) Fail(step.action + ": a key is missing");
+    const int key = VirtualKeyByName(step.words[0]);
+    if (key < 0) Fail("unknown key \"" + step.words[0] + "\"");
+    return key;
+  }
+
+  sim::SimWindow& ActivePage() const {
+    auto* window = dynamic_cast<sim::SimWindow*>(desktop_.forms.ActiveWindow());
+    if (window == nullptr) Fail("no page is active");
+    return *window;
+  }
+
+  // Tour coordinates are client coordinates of the active page.
+  platform::Point OnPage(const TourStep& step) const {
+    const platform::Point origin = ActivePage().ClientOrigin();
+    return {origin.x + Number(step, 0), origin.y + Number(step, 1)};
+  }
+
+  void Perform(const TourStep& step) {
+    sim::SimUser& user = desktop_.user;
+    const std::string& a = step.action;
+    if (a == "wait") {
+      desktop_.loop.Advance(static_cast<std::uint64_t>(std::max(0, Number(step, 0))));
+    } else if (a == "move") {
+      user.MoveTo(OnPage(step));
+    } else if (a == "press") {
+      user.Press(Button(step, 0));
+    } else if (a == "release") {
+      user.Release(Button(step, 0));
+    } else if (a == "click") {
+      user.Click(OnPage(step), Button(step, 2));
+    } else if (a == "wheel") {
+      if (step.words.empty() || (step.words[0] != "up" && step.words[0] != "down")) Fail("wheel: up or down");
+      const int notches = step.words.size() > 1 ? Number(step, 1) : 1;
+      for (int i = 0; i < notches; ++i) user.Wheel(step.words[0] == "up");
+    } else if (a == "key") {
+      user.Key(Key(step));
+    } else if (a == "keydown") {
+      user.KeyDown(Key(step));
+    } else if (a == "keyup") {
+      user.KeyUp(Key(step));
+    } else if (a == "type") {
+      if (!user.Type(Utf8ToCp1256(step.rest))) Fail("type: no edit box has the focus");
+    } else if (a == "answer") {
+      desktop_.dialogs.QueueAnswer(Number(step, 0));
+    } else if (a == "close") {
+      ActivePage().RequestClose();
+    } else if (a == "screenshot") {
+      Screenshot(step);
+    } else {
+      Fail("unknown action \"" + a + "\"");
+    }
+  }
+
+  void Screenshot(const TourStep& step) {
+    if (step.rest.empty()) Fail("screenshot: a file name is missing");
+    sim::SimWindow& page = ActivePage();
+    std::string path = step.rest;
+    if (!options_.screenshotFolder.empty() && path.front() != '/') path = options_.screenshotFolder + "/" + path;
+    std::ofstream file(path, std::ios::binary);
+    const std::string png = page.Screenshot();
+    file.write(png.data(), static_cast<std::streamsize>(png.size()));
+    if (!file) Fail("screenshot: cannot write " + path);
+    desktop_.log.Add("screenshot " + page.Name() + " -> " + step.rest);
+  }
+
+  sim::SimDesktop& desktop_;
+  std::vector<TourStep> steps_;
+  const HeadlessOptions& options_;
+  std::ostream& out_;
+  Application* app_ = nullptr;
+  std::size_t next_ = 0;
+  std::size_t printed_ = 0;
+  int current_ = 0;
+  VariableSnapshot vars_;
+};
+
+}  // namespace
+
+int RunHeadless(const std::string& executableBytes, const std::string& tourText, const HeadlessOptions& options,
+                std::ostream& out) {
+  sim::SimDesktop desktop;
+  desktop.files.SetOwnExecutable("C:\\Presentation\\" + options.executableName, executableBytes);
+  desktop.files.UseResourcesOfOwnExecutable();
+  TourPlayer tour(desktop, ParseTour(tourText), options, out);
+  std::unique_ptr<Application> app;
+  try {
+    app = StartPlayer(desktop.Platform());
+    tour.Attach(*app);
+    app->MainForm()->Window().Show();
+    tour.RunSteps(nullptr);
+    // Whatever script threads still hand over is done before the end.
+    desktop.loop.RunPosted();
+  } catch (const sim::ProcessExited& exited) {
+    tour.Flush();
+    out << "presentation ended with exit code " << exited.exitCode;
+    if (tour.CurrentLine() > 0) out << " at tour line " << tour.CurrentLine();
+    out << '\n';
+    return 0;
+  } catch (const TourError& error) {
+    tour.Flush();
+    out << "tour error: line " << tour.CurrentLine() << ": " << error.message << '\n';
+    return 1;
+  }
+  tour.Flush();
+  out << "tour done\n";
+  return 0;
+}
+
+}  // namespace vx::tools

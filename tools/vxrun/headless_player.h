@@ -1,0 +1,22 @@
+#pragma once
+// The headless player: a presentation executable played on the simulated
+// desktop, driven by a tour of timed user actions (docs/tour-format.md),
+// with a trace of what happened.
+
+#include <ostream>
+#include <string>
+
+namespace vx::tools {
+
+struct HeadlessOptions {
+  std::string executableName = "presentation.exe";  // how the player sees its own file
+  std::string screenshotFolder;                     // where relative screenshot names go
+};
+
+// Prints the trace (UTF-8, one event a line). 0 when the tour ran through,
+// also when the presentation ended itself; 1 on a tour error (the trace
+// ends with "tour error: line N: ...").
+int RunHeadless(const std::string& executableBytes, const std::string& tourText, const HeadlessOptions& options,
+                std::ostream& out);
+
+}  // namespace vx::tools
