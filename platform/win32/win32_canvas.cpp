@@ -157,8 +157,8 @@ void Win32Canvas::WriteText(platform::Rect box, const std::string& text, const p
   DeleteObject(font);
 }
 
-platform::Size Win32Canvas::MeasureText(const std::string& text, const platform::FontSpec& spec) {
-  const HFONT font = CreateFontFor(dc_, spec);
+platform::Size Win32Canvas::MeasureText(const std::string& text, const platform::FontSpec& fontSpec) {
+  const HFONT font = CreateFontFor(dc_, fontSpec);
   const HGDIOBJ old = SelectObject(dc_, font);
   SIZE size{};
   GetTextExtentPoint32A(dc_, text.c_str(), static_cast<int>(text.size()), &size);

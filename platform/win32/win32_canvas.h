@@ -66,7 +66,7 @@ class Win32ImageCanvas : public Win32Canvas {
   void* bits_;
 };
 
-// The font of a spec, created at the screen's resolution.
+// The font a FontSpec describes, created at the screen's resolution.
 HFONT CreateFontFor(HDC dc, const platform::FontSpec& font);
 
 }  // namespace vx::win32
