@@ -7,7 +7,7 @@ packages=(
   cmake ninja-build g++ pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev clang
   g++-mingw-w64-i686-posix wine wine32:i386 xvfb xauth
-  libcairo2-dev libpango1.0-dev libjpeg-dev libpng-dev libgif-dev zlib1g-dev
+  libcairo2-dev libpango1.0-dev libfontconfig-dev libjpeg-dev libpng-dev libgif-dev zlib1g-dev
   libyaml-cpp-dev fonts-dejavu-core
 )
 
