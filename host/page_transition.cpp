@@ -34,6 +34,8 @@ void PageTransition::Start(const TransitionSettings& settings) {
   params_.subStyle = settings.subStyle;
   params_.size1 = settings.size1;
   params_.size2 = settings.size2;
+  params_.option1 = settings.option1;
+  params_.option2 = settings.option2;
   // Without a direction digit the effect runs as digit 0 asks: from the top.
   params_.direction = settings.direction != 0 ? settings.direction : imaging::TransitionDirectionFromCode(0);
   params_.mask = kind_ == imaging::TransitionKind::BitmapMask ? Mask(settings.maskPath) : nullptr;

@@ -1,15 +1,23 @@
 #pragma once
 // Picture decoding on the native side: JPEG through libjpeg-turbo, PNG
-// through libpng, GIF through giflib, bitmaps and icons read here; metafiles
-// are not read. Also the PNG writer behind window screenshots.
+// through libpng, GIF through giflib (sim_codecs.cpp), bitmaps and icons read
+// by hand (sim_dib*.cpp); metafiles are not read. Also the PNG writer behind
+// window screenshots.
 
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "platform/pictures.h"
 
 namespace vx::sim {
+
+inline platform::Picture StillPicture(RgbaImage image) {
+  platform::Picture picture;
+  picture.frames.push_back({std::move(image), 0});
+  return picture;
+}
 
 std::optional<platform::Picture> DecodeJpeg(const std::string& bytes);
 std::optional<platform::Picture> DecodePng(const std::string& bytes);

@@ -2,12 +2,12 @@
 
 #include "platform/win32/win32_canvas.h"
 #include "platform/win32/win32_common.h"
+#include "platform/win32/win32_metafiles.h"
 
 #include <objbase.h>
 #include <wincodec.h>
 
 #include <algorithm>
-#include <cstring>
 
 namespace vx::win32 {
 
@@ -61,50 +61,6 @@ int MetadataNumber(IWICBitmapFrameDecode* frame, const wchar_t* name, int fallba
   return result;
 }
 
-std::optional<platform::Picture> DecodeEnhancedMetafile(const std::string& bytes) {
-  HENHMETAFILE emf = SetEnhMetaFileBits(static_cast<UINT>(bytes.size()), reinterpret_cast<const BYTE*>(bytes.data()));
-  if (emf == nullptr) return std::nullopt;
-  ENHMETAHEADER header{};
-  GetEnhMetaFileHeader(emf, sizeof header, &header);
-  const int w = header.rclBounds.right - header.rclBounds.left + 1;
-  const int h = header.rclBounds.bottom - header.rclBounds.top + 1;
-  if (w <= 0 || h <= 0 || !RgbaImage::SizeAllowed(w, h)) {
-    DeleteEnhMetaFile(emf);
-    return std::nullopt;
-  }
-  RgbaImage image(w, h);
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-  info.bmiHeader.biWidth = w;
-  info.bmiHeader.biHeight = -h;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
-  void* bits = nullptr;
-  const HDC dc = CreateCompatibleDC(nullptr);
-  const HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  std::optional<platform::Picture> result;
-  if (bitmap != nullptr) {
-    const HGDIOBJ old = SelectObject(dc, bitmap);
-    std::memset(bits, 0xFF, static_cast<std::size_t>(w) * static_cast<std::size_t>(h) * 4);
-    const RECT r{0, 0, w, h};
-    PlayEnhMetaFile(dc, emf, &r);
-    GdiFlush();
-    const auto* in = static_cast<const std::uint8_t*>(bits);
-    for (Rgba& p : image.Pixels()) {
-      p = {in[2], in[1], in[0], 255};
-      in += 4;
-    }
-    SelectObject(dc, old);
-    DeleteObject(bitmap);
-    result = platform::Picture{};
-    result->frames.push_back({std::move(image), 0});
-  }
-  DeleteDC(dc);
-  DeleteEnhMetaFile(emf);
-  return result;
-}
-
 }  // namespace
 
 Win32Pictures::~Win32Pictures() {
@@ -114,7 +70,7 @@ Win32Pictures::~Win32Pictures() {
 std::optional<platform::Picture> Win32Pictures::Decode(const std::string& bytes, platform::PictureFormat format) {
   using platform::PictureFormat;
   if (bytes.empty() || bytes.size() > 0x7FFFFFFF) return std::nullopt;
-  if (format == PictureFormat::Metafile) return DecodeEnhancedMetafile(bytes);
+  if (format == PictureFormat::Metafile) return DecodeMetafile(bytes);
   static const FormatGuid kFormats[] = {
       {PictureFormat::Jpeg, &GUID_ContainerFormatJpeg}, {PictureFormat::Bitmap, &GUID_ContainerFormatBmp},
       {PictureFormat::Png, &GUID_ContainerFormatPng},   {PictureFormat::Gif, &GUID_ContainerFormatGif},

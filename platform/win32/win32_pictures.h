@@ -1,6 +1,7 @@
 #pragma once
-// Picture decoding through the Windows Imaging Component; enhanced
-// metafiles are played through GDI.
+// Picture decoding through the Windows Imaging Component (which also reads
+// run-length bitmaps); metafiles, enhanced and old, are played through GDI
+// (win32_metafiles.h).
 
 #include "platform/pictures.h"
 

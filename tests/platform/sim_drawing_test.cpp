@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <zlib.h>
 
 #include "platform/sim/sim_desktop.h"
 #include "platform/sim/sim_pictures.h"
@@ -92,6 +93,17 @@ TEST(SimPictures, HugeDimensionsAreRefusedBeforeAllocation) {
   std::string gif = TwoFrameGif();
   gif.replace(6, 4, Le16(65535) + Le16(65535));
   EXPECT_FALSE(sim::DecodeGif(gif));
+  // A picture that packs well still reads: the least-bytes check of PNG
+  // refuses only files too short to hold their rows.
+  const std::string flat = sim::EncodePng(RgbaImage(1000, 3000, {9, 9, 9, 255}));
+  ASSERT_LT(flat.size(), std::size_t{1000} * 3000 / 100);
+  EXPECT_TRUE(sim::DecodePng(flat));
+  std::string claimed = sim::EncodePng(RgbaImage(2, 2, {9, 9, 9, 255}));
+  claimed.replace(16, 8, std::string("\x00\x00\x1F\x40\x00\x00\x1F\x40", 8));  // 8000 x 8000
+  const std::uint32_t crc = static_cast<std::uint32_t>(
+      crc32(0, reinterpret_cast<const unsigned char*>(claimed.data()) + 12, 17));
+  for (int i = 0; i < 4; ++i) claimed[29 + i] = static_cast<char>(crc >> (24 - 8 * i));
+  EXPECT_FALSE(sim::DecodePng(claimed));
   EXPECT_FALSE(RgbaImage::SizeAllowed(kMaxPictureSide + 1, 1));
   EXPECT_THROW(RgbaImage(20000, 20000), Error);
 }

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
+#include <vector>
 
 #include "util/error.h"
 
@@ -26,6 +28,7 @@ constexpr TransitionInfo kTransitions[] = {
 };
 
 constexpr double kPi = 3.14159265358979323846;
+constexpr int kDefaultBlockSize = 16;
 
 // A pseudo-random but fixed order of blocks, so a frame depends only on its
 // progress.
@@ -36,6 +39,160 @@ unsigned BlockRank(int bx, int by) {
   return (h ^ (h >> 15)) % 1000u;
 }
 
+// Pixel positions measured along the direction, from the edge the effect
+// starts at, and back.
+struct Axis {
+  int dir, w, h;
+  bool Horizontal() const { return dir == kFromLeft || dir == kFromRight; }
+  int Span() const { return Horizontal() ? w : h; }
+  int Along(int x, int y) const {
+    switch (dir) {
+      case kFromLeft: return x;
+      case kFromRight: return w - 1 - x;
+      case kFromTop: return y;
+      default: return h - 1 - y;
+    }
+  }
+  // The pixel at along a, in the row or column of (x, y).
+  void Place(int a, int& x, int& y) const {
+    switch (dir) {
+      case kFromLeft: x = a; break;
+      case kFromRight: x = w - 1 - a; break;
+      case kFromTop: y = a; break;
+      default: y = h - 1 - a; break;
+    }
+  }
+};
+
+// Push, Slide and Roll: every position along the axis shows one pixel of the
+// new or the old page from some position along the axis. The positions make
+// one or two stretches, each with an origin where the new page starts to
+// show; in a stretch of length L with m positions new, position b < m shows
+// the new page and the rest the old one.
+enum class NewMotion { Still, Enter, Stretch };
+enum class OldMotion { Still, Leave, Squeeze };
+
+struct AxisSource {
+  bool fromNew = false;
+  int along = 0;
+  bool rolled = false;  // squeezed or stretched: the rolled part of a roll
+};
+
+void FillStretch(std::vector<AxisSource>& map, int origin, int step, int length, double t, NewMotion newMotion,
+                 OldMotion oldMotion) {
+  const int m = static_cast<int>(std::lround(length * t));
+  for (int b = 0; b < length; ++b) {
+    AxisSource s;
+    s.fromNew = b < m;
+    int source = b;
+    if (s.fromNew) {
+      if (newMotion == NewMotion::Enter) source = b + length - m;
+      else if (newMotion == NewMotion::Stretch) source = b * length / m, s.rolled = true;
+    } else {
+      if (oldMotion == OldMotion::Leave) source = b - m;
+      else if (oldMotion == OldMotion::Squeeze) source = (b - m) * length / (length - m), s.rolled = true;
+    }
+    s.along = origin + step * source;
+    map[static_cast<std::size_t>(origin + step * b)] = s;
+  }
+}
+
+std::vector<AxisSource> AxisMap(TransitionKind kind, int span, double t, const TransitionParams& params) {
+  NewMotion newMotion = NewMotion::Enter;
+  OldMotion oldMotion = OldMotion::Leave;  // push
+  const bool out = kind != TransitionKind::Push && params.option1;
+  const bool split = kind != TransitionKind::Push && params.option2;
+  if (kind == TransitionKind::Slide) {
+    newMotion = out ? NewMotion::Still : NewMotion::Enter;
+    oldMotion = out ? OldMotion::Leave : OldMotion::Still;
+  } else if (kind == TransitionKind::Roll) {
+    newMotion = out ? NewMotion::Stretch : NewMotion::Enter;
+    oldMotion = out ? OldMotion::Leave : OldMotion::Squeeze;
+  }
+  std::vector<AxisSource> map(static_cast<std::size_t>(span));
+  if (!split) {
+    FillStretch(map, 0, 1, span, t, newMotion, oldMotion);
+  } else if (!out) {
+    // Closing in from both edges.
+    FillStretch(map, 0, 1, span / 2, t, newMotion, oldMotion);
+    FillStretch(map, span - 1, -1, span - span / 2, t, newMotion, oldMotion);
+  } else {
+    // Opening from the middle.
+    FillStretch(map, span / 2 - 1, -1, span / 2, t, newMotion, oldMotion);
+    FillStretch(map, span / 2, 1, span - span / 2, t, newMotion, oldMotion);
+  }
+  return map;
+}
+
+std::uint8_t Mix(std::uint8_t p, std::uint8_t q, double k) {
+  return static_cast<std::uint8_t>(std::lround(p + (q - p) * k));
+}
+
+Rgba Blend(Rgba a, Rgba b, double k) { return {Mix(a.r, b.r, k), Mix(a.g, b.g, k), Mix(a.b, b.b, k), Mix(a.a, b.a, k)}; }
+
+Rgba Shaded(Rgba p, int percent) {
+  const int keep = 100 - std::clamp(percent, 0, 100);
+  auto channel = [keep](std::uint8_t c) { return static_cast<std::uint8_t>(c * keep / 100); };
+  return {channel(p.r), channel(p.g), channel(p.b), p.a};
+}
+
+void AxisFrame(TransitionKind kind, const RgbaImage& from, const RgbaImage& to, double t,
+               const TransitionParams& params, const Axis& axis, RgbaImage& out) {
+  const std::vector<AxisSource> map = AxisMap(kind, axis.Span(), t, params);
+  const int shade = kind == TransitionKind::Roll ? params.size1 : 0;
+  for (int y = 0; y < axis.h; ++y)
+    for (int x = 0; x < axis.w; ++x) {
+      const AxisSource& s = map[static_cast<std::size_t>(axis.Along(x, y))];
+      int sx = x, sy = y;
+      axis.Place(s.along, sx, sy);
+      const Rgba p = (s.fromNew ? to : from).At(sx, sy);
+      out.At(x, y) = s.rolled && shade > 0 ? Shaded(p, shade) : p;
+    }
+}
+
+// Wipe: a hard edge, or with size1 a soft one of that many pixels that
+// travels the span and its own width.
+void WipeFrame(const RgbaImage& to, double t, int soft, const Axis& axis, RgbaImage& out) {
+  const int span = axis.Span();
+  const int moved = static_cast<int>(std::lround(span * t));
+  for (int y = 0; y < axis.h; ++y)
+    for (int x = 0; x < axis.w; ++x) {
+      const int along = axis.Along(x, y);
+      if (soft <= 0) {
+        if (along < moved) out.At(x, y) = to.At(x, y);
+        continue;
+      }
+      const double k = std::clamp((t * (static_cast<double>(span) + soft) - along) / soft, 0.0, 1.0);
+      if (k > 0) out.At(x, y) = Blend(out.At(x, y), to.At(x, y), k);
+    }
+}
+
+// Block: whether the new page shows at (x, y).
+struct Blocks {
+  int bw, bh, columns, count;
+  bool ordered, grow;
+  Blocks(int w, int h, const TransitionParams& params)
+      // A block larger than the picture is the picture.
+      : bw(std::min(params.size1 > 0 ? params.size1 : kDefaultBlockSize, w)),
+        bh(std::min(params.size2 > 0 ? params.size2 : kDefaultBlockSize, h)),
+        columns((w + bw - 1) / bw),
+        count(columns * ((h + bh - 1) / bh)),
+        ordered(params.option1),
+        grow(params.option2) {}
+
+  bool ShowsNew(int x, int y, int progress) const {
+    const int bx = x / bw, by = y / bh;
+    // When the block starts, 0 ... 1000 (exclusive).
+    const double start = ordered ? (by * static_cast<double>(columns) + bx) * 1000.0 / count : BlockRank(bx, by);
+    if (!grow) return start < progress;
+    // Each block grows from its centre over half the time; the last starts
+    // half way.
+    const double local = std::clamp((2.0 * progress - start) / 1000.0, 0.0, 1.0);
+    const int dx = std::abs(2 * (x - bx * bw) + 1 - bw), dy = std::abs(2 * (y - by * bh) + 1 - bh);
+    return dx < local * bw && dy < local * bh;
+  }
+};
+
 }  // namespace
 
 const TransitionInfo* TransitionByCode(int code) {
@@ -43,7 +200,6 @@ const TransitionInfo* TransitionByCode(int code) {
     if (t.code == code) return &t;
   return nullptr;
 }
-
 
 int TransitionDirectionFromCode(int digit) {
   static constexpr int kMap[] = {4, 3, 2, 1};
@@ -54,29 +210,37 @@ RgbaImage TransitionFrame(TransitionKind kind, const RgbaImage& from, const Rgba
                           const TransitionParams& params) {
   if (from.Width() != to.Width() || from.Height() != to.Height()) throw Error("transition pictures differ in size");
   const int w = to.Width(), h = to.Height();
-  const double t = std::clamp(progress, 0, 1000) / 1000.0;
   if (progress <= 0) return from;
   if (progress >= 1000) return to;
+  const double t = progress / 1000.0;
   RgbaImage out = from;
   if (w == 0 || h == 0) return out;
-  const int dir = params.direction;
-  const bool horizontal = dir == kFromLeft || dir == kFromRight;
-  // Offset along the direction, for the moving effects.
-  const int span = horizontal ? w : h;
-  const int moved = static_cast<int>(std::lround(span * t));
+  const int dir = params.direction >= kFromRight && params.direction <= kFromTop ? params.direction : kFromTop;
+  const Axis axis{dir, w, h};
+  switch (kind) {
+    case TransitionKind::Push:
+    case TransitionKind::Slide:
+    case TransitionKind::Roll:
+      AxisFrame(kind, from, to, t, params, axis, out);
+      return out;
+    case TransitionKind::Wipe:
+      WipeFrame(to, t, params.size1, axis, out);
+      return out;
+    case TransitionKind::Fade:
+      for (std::size_t i = 0; i < out.Pixels().size(); ++i) out.Pixels()[i] = Blend(from.Pixels()[i], to.Pixels()[i], t);
+      return out;
+    default: break;
+  }
+
+  const bool horizontal = axis.Horizontal();
+  const int span = axis.Span();
+  const Blocks blocks(w, h, params);
   for (int y = 0; y < h; ++y) {
     for (int x = 0; x < w; ++x) {
       bool showNew = false;
-      const Rgba* movedFrom = nullptr;
-      // Distance along the direction from the edge the effect starts at.
-      const int along = dir == kFromLeft ? x : dir == kFromRight ? w - 1 - x : dir == kFromTop ? y : h - 1 - y;
+      const int along = axis.Along(x, y);
       switch (kind) {
-        case TransitionKind::Block: {
-          const int bw = std::max(1, params.size1 > 0 ? params.size1 : 16);
-          const int bh = std::max(1, params.size2 > 0 ? params.size2 : 16);
-          showNew = BlockRank(x / bw, y / bh) < static_cast<unsigned>(t * 1000);
-          break;
-        }
+        case TransitionKind::Block: showNew = blocks.ShowsNew(x, y, progress); break;
         case TransitionKind::Circle: {
           const double r = std::hypot(x - w / 2.0, y - h / 2.0);
           showNew = r <= t * std::hypot(w / 2.0, h / 2.0);
@@ -105,51 +269,17 @@ RgbaImage TransitionFrame(TransitionKind kind, const RgbaImage& from, const Rgba
           showNew = along <= (t * 1.5 - lag) * span;
           break;
         }
-        case TransitionKind::Wipe: showNew = along < moved; break;
-        case TransitionKind::Push:
-        case TransitionKind::Slide:
-        case TransitionKind::Roll: {
-          // The new page's pixel that has moved here, or the old page's.
-          const int back = span - moved;
-          const bool newHere = along < moved;
-          int sx = x, sy = y;
-          const int shiftNew = back, shiftOld = kind == TransitionKind::Push ? moved : 0;
-          const int s = newHere ? shiftNew : -shiftOld;
-          if (kind == TransitionKind::Roll && !newHere) {
-            // The old page rolls away: squeezed toward the far edge.
-            const double k = back == 0 ? 0 : static_cast<double>(along - moved) / back;
-            const int srcAlong = static_cast<int>(k * (span - 1));
-            if (dir == kFromLeft) sx = srcAlong; else if (dir == kFromRight) sx = w - 1 - srcAlong;
-            else if (dir == kFromTop) sy = srcAlong; else sy = h - 1 - srcAlong;
-            movedFrom = &from.At(std::clamp(sx, 0, w - 1), std::clamp(sy, 0, h - 1));
-            break;
-          }
-          if (dir == kFromLeft) sx = x + s; else if (dir == kFromRight) sx = x - s;
-          else if (dir == kFromTop) sy = y + s; else sy = y - s;
-          const RgbaImage& src = newHere ? to : from;
-          if (src.Contains(sx, sy)) movedFrom = &src.At(sx, sy);
-          else movedFrom = &(newHere ? to : from).At(x, y);
-          break;
-        }
-        case TransitionKind::Fade: {
-          const Rgba a = from.At(x, y), b = to.At(x, y);
-          auto mix = [t](std::uint8_t p, std::uint8_t q) { return static_cast<std::uint8_t>(std::lround(p + (q - p) * t)); };
-          out.At(x, y) = {mix(a.r, b.r), mix(a.g, b.g), mix(a.b, b.b), mix(a.a, b.a)};
-          continue;
-        }
         case TransitionKind::BitmapMask: {
           const RgbaImage* m = params.mask;
-          if (m == nullptr || m->Empty()) {
-            showNew = t >= 1.0;
-          } else {
+          if (m != nullptr && !m->Empty()) {
             const Rgba p = m->At(x * m->Width() / w, y * m->Height() / h);
             showNew = (p.r + p.g + p.b) / 3 <= t * 255;
           }
           break;
         }
+        default: break;
       }
-      if (movedFrom != nullptr) out.At(x, y) = *movedFrom;
-      else if (showNew) out.At(x, y) = to.At(x, y);
+      if (showNew) out.At(x, y) = to.At(x, y);
     }
   }
   return out;

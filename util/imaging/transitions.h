@@ -18,7 +18,7 @@ enum class TransitionKind {
   Interlaced,  // 5: every other row, then the rows between
   Push,        // 6: the new page pushes the old one out in the direction
   Radial,      // 7: a clock hand sweeps round the centre
-  Roll,        // 8: the old page rolls away in the direction
+  Roll,        // 8: the new page comes in, the old one rolled up (squeezed) ahead of it
   Slide,       // 9: the new page slides in over the old in the direction
   Waterfall,   // 10: rows fall from the top, staggered by column
   Wipe,        // 11: a straight edge wipes across in the direction
@@ -50,12 +50,24 @@ int TransitionDirectionFromCode(int digit);
 // Directions of the effect library.
 enum TransitionDirection { kFromRight = 1, kFromBottom = 2, kFromLeft = 3, kFromTop = 4 };
 
+// The page record's options as the effects read them (fields 25 to 30).
 struct TransitionParams {
   int style = 0;
   int subStyle = 0;
+  // Block: the block width and height (16 when 0 or less). Wipe: size1 is
+  // the width of a soft edge in pixels; Roll: size1 is the shade of the
+  // rolled part in percent.
   int size1 = 0;
   int size2 = 0;
-  int direction = kFromTop;
+  // Field 25 positions 3 and 4. Block: option1 takes the blocks in reading
+  // order instead of a scattered one, option2 lets each block grow from its
+  // centre. Roll, Slide: option1 moves the old page out instead of the new
+  // one in, option2 splits the moving page into two halves along the
+  // direction's axis (the new one closing in from both edges, the old one
+  // opening from the middle).
+  bool option1 = false;
+  bool option2 = false;
+  int direction = kFromTop;  // other values than the four run from the top
   const RgbaImage* mask = nullptr;
 };
 
