@@ -41,6 +41,8 @@ void ApplicationEvents1Restore(Application& app) {
 void InstallApplicationEvents(Application& app) {
   app.platform.loop.SetErrorHandler(
       [&app](const std::exception& e) { ApplicationEvents1Exception(app, e.what()); });
+  app.platform.forms.SetApplicationHandlers({[&app] { ApplicationEvents1Minimize(app); },
+                                             [&app] { ApplicationEvents1Restore(app); }});
 }
 
 }  // namespace vx

@@ -20,7 +20,8 @@ void ApplicationEvents1Hint(Application& app, const std::string& hint);
 void ApplicationEvents1Minimize(Application& app);
 void ApplicationEvents1Restore(Application& app);
 
-// Sends every error that escapes a window or timer callback to the handler.
+// Sends every error that escapes a window or timer callback to the handler,
+// and the application's minimise and restore to theirs.
 void InstallApplicationEvents(Application& app);
 
 }  // namespace vx

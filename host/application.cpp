@@ -3,6 +3,7 @@
 #include "host/load_form.h"
 #include "host/page_queries_impl.h"
 #include "host/vx_form.h"
+#include "objects/methods/page_object_actions.h"
 #include "script/app_thread.h"
 
 namespace vx {
@@ -13,10 +14,15 @@ Application::Application(platform::Platform& p)
       eval{values, p, random, evalFolders, scriptRegistry, scriptIni, nullptr} {
   pageQueries = std::make_unique<ApplicationPageQueries>(*this);
   eval.pages = pageQueries.get();
+  pageObjectActions = std::make_unique<PageObjectActions>(*this);
+  objectActions = pageObjectActions.get();
   scripts = std::make_unique<ScriptThreads>(*this);
 }
 
-Application::~Application() = default;
+Application::~Application() {
+  // The platform outlives the application; nothing may call back into it.
+  platform.forms.SetApplicationHandlers({});
+}
 
 TVXForm* Application::FormOf(const platform::Window* window) const {
   for (const auto& form : forms)

@@ -101,8 +101,10 @@ class Application {
   // What eval.pages points to.
   std::unique_ptr<PageQueries> pageQueries;
 
-  // The object layer as command 10 reaches it; null until it is up.
+  // The object layer as command 10 reaches it: the pages' own
+  // (objects/methods/page_object_actions.h) unless a test puts another.
   ObjectActions* objectActions = nullptr;
+  std::unique_ptr<ObjectActions> pageObjectActions;
 
   // The main thread's script state, the bridge and the script threads. Last,
   // so that its threads end before anything they use goes.

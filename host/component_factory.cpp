@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "host/application.h"
+#include "host/object_events/object_events.h"
 #include "host/vx_form.h"
 #include "objects/page_objects.h"
 #include "objects/vx_button.h"
@@ -73,6 +74,9 @@ TVXObject& CloneComponent(Application& app, TVXForm& page, std::string_view prot
   if (row == nullptr) throw Error("No prototype of the class " + std::string(prototypeClass) + ".");
   std::unique_ptr<TVXObject> object = row->make(app, page);
   object->Name = std::string(row->info.temporaryName);
+  // The prototype's event handlers are the main form's; the clone gets them too.
+  TVXForm& main = app.MainForm() != nullptr ? *app.MainForm() : page;
+  main.Events().Wire(*object);
   return page.Components().Add(std::move(object));
 }
 

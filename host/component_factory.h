@@ -21,7 +21,8 @@ const PrototypeInfo* FindPrototype(std::string_view className);
 
 // Makes one new component of the prototype's class, owned by page and on
 // top of its z-order, named with the temporary name; nothing is copied from
-// the prototype. vx::Error for a class without a row.
+// the prototype but its wiring to the main form's event handlers. vx::Error
+// for a class without a row.
 TVXObject& CloneComponent(Application& app, TVXForm& page, std::string_view prototypeClass);
 
 }  // namespace vx

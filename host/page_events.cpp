@@ -1,10 +1,12 @@
-// The page's own input events: the wheel, the drag of a frameless page and
-// the print-screen suppressor. The windowless objects' share of the mouse
-// is routed by the object layer before the page sees it.
+// The page's own input events: the wheel, the drag of a frameless page,
+// the print-screen suppressor and the hover poller's timer. The windowless
+// objects take their share of the mouse first (host/object_events/), and
+// the toolkit's idle pass follows every mouse event.
 
 #include <cstdlib>
 
 #include "host/application.h"
+#include "host/object_events/object_events.h"
 #include "host/vx_form.h"
 #include "platform/input.h"
 #include "script/runner.h"
@@ -43,7 +45,24 @@ void TVXForm::FormMouseWheelDown() {
   RunPageScript("FormMouseWheelDown", PageWheelScript);
 }
 
+void TVXForm::EnterLeaveTimer() { Events().EnterLeaveTimer(*this); }
+
 void TVXForm::OnMouseDown(platform::MouseButton button, platform::Point at) {
+  if (!Events().PageMouseDown(*this, button, at)) FormMouseDown(button, at);
+  Events().MouseIdle();
+}
+
+void TVXForm::OnMouseMove(platform::Point at) {
+  if (!Events().PageMouseMove(*this, at)) FormMouseMove(at);
+  Events().MouseIdle();
+}
+
+void TVXForm::OnMouseUp(platform::MouseButton button, platform::Point at) {
+  if (!Events().PageMouseUp(*this, button, at)) FormMouseUp();
+  Events().MouseIdle();
+}
+
+void TVXForm::FormMouseDown(platform::MouseButton button, platform::Point at) {
   window_->ClearFocus();
   if (app_.PageDragging && button == platform::MouseButton::Left &&
       window_->GetFrameStyle() == platform::FrameStyle::None) {
@@ -53,7 +72,7 @@ void TVXForm::OnMouseDown(platform::MouseButton button, platform::Point at) {
   }
 }
 
-void TVXForm::OnMouseMove(platform::Point at) {
+void TVXForm::FormMouseMove(platform::Point at) {
   try {
     const platform::Point cursor = app_.platform.input.CursorPos();
     if (!app_.DragStarted) {
@@ -75,7 +94,7 @@ void TVXForm::OnMouseMove(platform::Point at) {
   }
 }
 
-void TVXForm::OnMouseUp(platform::MouseButton /*button*/, platform::Point /*at*/) {
+void TVXForm::FormMouseUp() {
   app_.DragPressed = false;
   app_.DragStarted = false;
 }

@@ -1,6 +1,7 @@
 #include "host/vx_form.h"
 
 #include "host/application.h"
+#include "host/object_events/object_events.h"
 #include "host/page_background.h"
 #include "host/pages.h"
 #include "host/terminate.h"
@@ -18,6 +19,8 @@ TVXForm::TVXForm(Application& app) : app_(app) {
   window_->SetBounds({screen.width, screen.height, 1, 1});
   showevent_ = app.platform.loop.CreateTimer(1, [this] { showeventTimer(); });
   noSnap_ = app.platform.loop.CreateTimer(1, [this] { NoSnapTimer(); });
+  enterLeave_ = app.platform.loop.CreateTimer(1, [this] { EnterLeaveTimer(); });
+  enterLeave_->SetEnabled(true);
   components_ = std::make_unique<PageObjects>(*window_, [this] { return page.cursor; });
   transition_ = std::make_unique<PageTransition>(app.platform, *window_,
                                                  [this](platform::Canvas& canvas) { PaintContent(canvas); });
@@ -26,6 +29,13 @@ TVXForm::TVXForm(Application& app) : app_(app) {
 TVXForm::~TVXForm() = default;
 
 bool TVXForm::IsMainForm() const { return app_.MainForm() == this; }
+
+ObjectEvents& TVXForm::Events() {
+  TVXForm* main = app_.MainForm();
+  if (main != nullptr && main != this) return main->Events();
+  if (!events_) events_ = std::make_unique<ObjectEvents>(app_);
+  return *events_;
+}
 
 void TVXForm::OnShown() {
   showevent_->SetEnabled(true);
@@ -66,7 +76,10 @@ void TVXForm::OnCloseRequested() {
       int visible = 0;
       for (platform::Window* w : app_.platform.forms.TopLevelWindows())
         if (w->IsVisible()) ++visible;
-      ends = visible == 1 && PageNavigated;
+      // Object scripts run on the main form, so their navigation marks it
+      // rather than the page; either counts, or the last page's close would
+      // leave an invisible process behind.
+      ends = visible == 1 && (PageNavigated || main->PageNavigated);
     }
     if (ends) {
       TerminateApp(app_);

@@ -15,6 +15,7 @@
 namespace vx {
 
 class Application;
+class ObjectEvents;
 class PageObjects;
 
 class TVXForm : public platform::WindowListener {
@@ -55,6 +56,11 @@ class TVXForm : public platform::WindowListener {
   // The page's objects in z-order; the windowless ones are drawn by the page.
   PageObjects& Components() { return *components_; }
 
+  // The objects' event handlers: the main form's, whichever page asks.
+  ObjectEvents& Events();
+  // The hover poller, 1 ms, running from the page's creation.
+  platform::Timer& EnterLeave() { return *enterLeave_; }
+
   // platform::WindowListener
   void OnShown() override;
   void OnHidden() override;
@@ -66,6 +72,11 @@ class TVXForm : public platform::WindowListener {
   void OnMouseUp(platform::MouseButton button, platform::Point at) override;
   void OnMouseMove(platform::Point at) override;
   void OnMouseWheel(bool up) override;
+  // host/shortcuts.cpp: every page hands its key presses to the main form.
+  void OnKeyDown(int virtualKey) override;
+  // Runs the author functions whose shortcut is this key with the modifiers
+  // held now; true when one ran. target is the page that got the key.
+  bool FormShortCut(TVXForm& target, int virtualKey);
 
   // The show transition; runs from each show until the page's duration is up.
   PageTransition& Transition() { return *transition_; }
@@ -74,6 +85,11 @@ class TVXForm : public platform::WindowListener {
  private:
   void showeventTimer();
   void NoSnapTimer();
+  void EnterLeaveTimer();
+  // The page's own mouse: what no windowless object took.
+  void FormMouseDown(platform::MouseButton button, platform::Point at);
+  void FormMouseUp();
+  void FormMouseMove(platform::Point at);
   void FormMouseWheelUp();
   void FormMouseWheelDown();
   // Runs one of the page's scripts on this page.
@@ -85,10 +101,13 @@ class TVXForm : public platform::WindowListener {
   std::unique_ptr<platform::Window> window_;
   std::unique_ptr<platform::Timer> showevent_;
   std::unique_ptr<platform::Timer> noSnap_;
+  std::unique_ptr<platform::Timer> enterLeave_;
   // After the window: the objects' controls go before it.
   std::unique_ptr<PageObjects> components_;
   BackgroundCache background_;
   std::unique_ptr<PageTransition> transition_;
+  // Made on first use, on the main form only.
+  std::unique_ptr<ObjectEvents> events_;
 };
 
 }  // namespace vx

@@ -28,7 +28,33 @@ class PageObjects : public ShapeParent {
   // By component name, without regard to case; null when none has it.
   TVXObject* Find(std::string_view componentName) const;
   void BringToFront(TVXObject& object);
+  void SendToBack(TVXObject& object);
+  // Scripts can take objects off the list while a caller walks it (object
+  // methods 0 and 11): walk a copy of it and skip the objects whose Page()
+  // is no longer this list.
   const std::vector<std::unique_ptr<TVXObject>>& InZOrder() const { return objects_; }
+
+  // Off the list, to another page: the object is taken off this page and
+  // handed over; null when the list does not hold it.
+  std::unique_ptr<TVXObject> Take(TVXObject& object);
+  // Deleted: off the list and off the page at once, but kept alive until
+  // FreeRetired, since the event handler or script that deleted it may
+  // still be running on it.
+  void Retire(TVXObject& object);
+  bool HasRetired() const { return !retired_.empty(); }
+  // Frees the retired objects; only where nothing can be using them (no
+  // script runs on the main thread).
+  void FreeRetired();
+  // Expires when this list goes; for calls posted to the message loop.
+  std::weak_ptr<const int> Alive() const { return alive_; }
+
+  // The topmost visible windowless object whose bounds hold the point (page
+  // client coordinates), as the toolkit finds the control that gets the
+  // page's mouse; disabled ones count only with allowDisabled. Null: none.
+  TVXObject* WindowlessAt(platform::Point at, bool allowDisabled) const;
+  // The topmost visible, enabled native control whose bounds hold the
+  // point: the mouse is its own there, not the page's. Null: none.
+  TVXObject* NativeAt(platform::Point at) const;
 
   // The visible windowless objects that are placed, bottom first.
   void Paint(platform::Canvas& canvas) const;
@@ -41,6 +67,8 @@ class PageObjects : public ShapeParent {
   platform::Window& window_;
   std::function<int()> pageCursor_;
   std::vector<std::unique_ptr<TVXObject>> objects_;
+  std::vector<std::unique_ptr<TVXObject>> retired_;
+  std::shared_ptr<const int> alive_ = std::make_shared<const int>(0);
 };
 
 }  // namespace vx

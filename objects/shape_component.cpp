@@ -26,14 +26,18 @@ void TVexorelleShape::SetShape(TShapeType shape) {
   if (parent_ != nullptr) parent_->InvalidateArea(bounds_, true);
 }
 
+// The copy's change notification invalidates once more: a page that paints
+// at once must see the new pen, not the old one.
 void TVexorelleShape::SetPen(const platform::Pen& pen) {
   Invalidate();
   pen_ = pen;
+  StyleChanged();
 }
 
 void TVexorelleShape::SetBrush(const platform::Brush& brush) {
   Invalidate();
   brush_ = brush;
+  StyleChanged();
 }
 
 void TVexorelleShape::SetBounds(platform::Rect bounds) {
@@ -153,14 +157,16 @@ void TVXShape::MouseDown(ShapeMouseButton button, int x, int y) {
     ShowParentCursor();
     return;
   }
-  captured_ = true;
+  // As the toolkit does it, only the left button holds the mouse; a right
+  // press released elsewhere would otherwise leave the shape captured.
+  if (button == ShapeMouseButton::Left) captured_ = true;
   if (OnMouseDown) OnMouseDown(button, x, y);
 }
 
 void TVXShape::MouseUp(ShapeMouseButton button, int x, int y) {
-  // The release ends the capture wherever it happens; only inside does the
-  // toolkit see it.
-  captured_ = false;
+  // The left release ends the capture wherever it happens; only inside does
+  // the toolkit see it.
+  if (button == ShapeMouseButton::Left) captured_ = false;
   if (!HotAreaTest(x, y)) return;
   if (OnMouseUp) OnMouseUp(button, x, y);
 }

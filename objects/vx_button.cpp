@@ -9,6 +9,11 @@ TVXButton::TVXButton(platform::Window& page) : TVXNativeControl(ObjectKind::Butt
 
 TVXButton::~TVXButton() = default;
 
+void TVXButton::SetShowFocusRect(bool on) {
+  showFocusRect_ = on;
+  button_->SetFocusRectShown(on);
+}
+
 void TVXButton::SetDefault(bool on) {
   default_ = on;
   button_->SetDefault(on);

@@ -16,8 +16,9 @@ class TVXButton : public TVXNativeControl {
   void SetCaption(const std::string& caption) { button_->SetCaption(caption); }
   void SetDefault(bool on);
   bool Default() const { return default_; }
-  // Stored; the system draws the focus rectangle of a push button itself.
-  bool ShowFocusRect = true;
+  // The dotted rectangle while the button has the focus.
+  void SetShowFocusRect(bool on);
+  bool ShowFocusRect() const { return showFocusRect_; }
 
   platform::Button& NativeButton() const { return *button_; }
 
@@ -27,6 +28,7 @@ class TVXButton : public TVXNativeControl {
  private:
   std::unique_ptr<platform::Button> button_;
   bool default_ = false;
+  bool showFocusRect_ = true;
 };
 
 }  // namespace vx

@@ -6,9 +6,30 @@ TVXEdit::TVXEdit(platform::Window& page) : TVXNativeControl(ObjectKind::Edit) {
   edit_ = page.AddEditBox(this);
   bounds_ = {0, 0, 121, 21};
   SetColor(0xFFFFFF);
+  edit_->SetAutoSelect(autoSelect_);
 }
 
 TVXEdit::~TVXEdit() = default;
+
+void TVXEdit::SetAutoSelect(bool on) {
+  autoSelect_ = on;
+  edit_->SetAutoSelect(on);
+}
+
+void TVXEdit::SetBevelInner(platform::BevelCut cut) {
+  bevelInner_ = cut;
+  edit_->SetBevel(bevelInner_, bevelOuter_, bevelKind_);
+}
+
+void TVXEdit::SetBevelOuter(platform::BevelCut cut) {
+  bevelOuter_ = cut;
+  edit_->SetBevel(bevelInner_, bevelOuter_, bevelKind_);
+}
+
+void TVXEdit::SetBevelKind(platform::BevelKind kind) {
+  bevelKind_ = kind;
+  edit_->SetBevel(bevelInner_, bevelOuter_, bevelKind_);
+}
 
 void TVXEdit::SetCharCase(platform::CharCase charCase) {
   charCase_ = charCase;

@@ -28,12 +28,19 @@ class TVXEdit : public TVXNativeControl {
   void SetCtl3D(bool on);
   bool Ctl3D() const { return ctl3D_; }
 
+  // Select the whole text when the focus arrives by the keyboard.
+  void SetAutoSelect(bool on);
+  bool AutoSelect() const { return autoSelect_; }
+  // The bevel the toolkit draws around the box (nothing while kind is None).
+  void SetBevelInner(platform::BevelCut cut);
+  void SetBevelOuter(platform::BevelCut cut);
+  void SetBevelKind(platform::BevelKind kind);
+  platform::BevelCut BevelInner() const { return bevelInner_; }
+  platform::BevelCut BevelOuter() const { return bevelOuter_; }
+  platform::BevelKind BevelKind() const { return bevelKind_; }
+
   // Stored for the scripts and the event routing.
-  bool AutoSelect = true;
   bool AutoSize = true;
-  platform::BevelCut BevelInner = platform::BevelCut::Raised;
-  platform::BevelCut BevelOuter = platform::BevelCut::Lowered;
-  platform::BevelKind BevelKind = platform::BevelKind::None;
   platform::Color ColorNormal = 0xFFFFFF;  // background colours
   platform::Color ColorHover = 0xFFFFFF;
   platform::Color ColorEnter = 0xFFFFFF;
@@ -53,6 +60,10 @@ class TVXEdit : public TVXNativeControl {
   platform::CharCase charCase_ = platform::CharCase::Normal;
   platform::EditBorderStyle border_ = platform::EditBorderStyle::Single;
   bool ctl3D_ = true;
+  bool autoSelect_ = true;
+  platform::BevelCut bevelInner_ = platform::BevelCut::Raised;
+  platform::BevelCut bevelOuter_ = platform::BevelCut::Lowered;
+  platform::BevelKind bevelKind_ = platform::BevelKind::None;
 };
 
 }  // namespace vx

@@ -48,10 +48,27 @@ void TVXImage::Prepare() {
   }
 }
 
+void TVXImage::SetTransparentColor(platform::Color color) {
+  TransparentColor = color;
+  Prepare();
+  Invalidate();
+}
+
+void TVXImage::SetLoop(bool on) {
+  loops_ = on;
+  // An animation that stopped at its end goes on again.
+  if (on && animation_ && !animation_->Enabled()) animation_->SetEnabled(true);
+}
+
 void TVXImage::NextFrame() {
   if (picture_.frames.size() < 2) return;
-  // Loops for ever, whatever count the file asks for.
-  frame_ = (frame_ + 1) % static_cast<int>(picture_.frames.size());
+  const int last = static_cast<int>(picture_.frames.size()) - 1;
+  if (!loops_ && frame_ == last) {
+    animation_->SetEnabled(false);
+    return;
+  }
+  // While it loops it loops for ever, whatever count the file asks for.
+  frame_ = frame_ == last ? 0 : frame_ + 1;
   const int delay = picture_.frames[static_cast<std::size_t>(frame_)].delayMs;
   animation_->SetInterval(delay > 0 ? static_cast<unsigned>(delay) : kDefaultFrameDelayMs);
   Invalidate();

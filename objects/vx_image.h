@@ -29,6 +29,11 @@ class TVXImage : public TVXControl {
   bool Transparent = false;
   platform::Color TransparentColor = 0xFFFFFF;
   bool Animate = false;
+  // The colour left out of a bitmap (while Transparent is set).
+  void SetTransparentColor(platform::Color color);
+  // An animation starts again after its last frame; without, it stops there.
+  void SetLoop(bool on);
+  bool Loop() const { return loops_; }
 
   // The picture as decoded; format tells whether it is a bitmap or a GIF.
   void SetPicture(platform::Picture picture, platform::PictureFormat format);
@@ -38,9 +43,21 @@ class TVXImage : public TVXControl {
   // An auto-sized picture keeps the picture's size.
   void SetBounds(platform::Rect bounds) override;
 
+  // The toolkit's mouse events of the control, which event routing attaches.
+  std::function<void(platform::MouseButton, platform::Point)> OnMouseDown;
+  std::function<void(platform::MouseButton, platform::Point)> OnMouseUp;
+  void MouseDown(platform::MouseButton button, platform::Point at) override {
+    if (OnMouseDown) OnMouseDown(button, at);
+  }
+  void MouseUp(platform::MouseButton button, platform::Point at) override {
+    if (OnMouseUp) OnMouseUp(button, at);
+  }
+
   // Where the picture lands inside the object.
   platform::Rect DestRect() const;
   void Paint(platform::Canvas& canvas) override;
+  // Properties changed: draw again.
+  void Changed() const { Invalidate(); }
 
  private:
   void NextFrame();
@@ -53,6 +70,7 @@ class TVXImage : public TVXControl {
   std::vector<RgbaImage> shown_;
   std::unique_ptr<platform::Timer> animation_;
   int frame_ = 0;
+  bool loops_ = true;
 };
 
 }  // namespace vx

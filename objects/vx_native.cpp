@@ -6,11 +6,22 @@ namespace vx {
 
 void TVXNativeControl::Place(PageObjects& page) {
   TVXControl::Place(page);
+  NativeControl().SetParentWindow(page.Window());
   NativeControl().SetBounds(bounds_);
+  NativeControl().SetCursor(Cursor);
   NativeControl().SetVisible(visible_);
 }
 
+void TVXNativeControl::Unplace() {
+  TVXControl::Unplace();
+  NativeControl().SetVisible(false);
+}
+
 void TVXNativeControl::Raised() { NativeControl().BringToFront(); }
+
+void TVXNativeControl::Lowered() { NativeControl().SendToBack(); }
+
+void TVXNativeControl::CursorChanged() { NativeControl().SetCursor(Cursor); }
 
 void TVXNativeControl::SetFont(const platform::FontSpec& font) {
   look_.font = font;
@@ -35,6 +46,11 @@ void TVXNativeControl::SetRightToLeft(bool on) {
 void TVXNativeControl::SetTabStop(bool on) {
   tabStop_ = on;
   NativeControl().SetTabStop(on);
+}
+
+void TVXNativeControl::SetTabOrder(int order) {
+  tabOrder_ = order;
+  NativeControl().SetTabOrder(order);
 }
 
 void TVXNativeControl::BoundsChanged() { NativeControl().SetBounds(bounds_); }

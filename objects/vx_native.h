@@ -15,8 +15,11 @@ class TVXNativeControl : public TVXControl, public platform::ControlListener {
   using TVXControl::TVXControl;
 
   bool Windowless() const override { return false; }
+  // Also onto the page's window, when the control was made on another.
   void Place(PageObjects& page) override;
+  void Unplace() override;
   void Raised() override;
+  void Lowered() override;
 
   // Font, colours and reading order of the control.
   const platform::ControlLook& Look() const { return look_; }
@@ -29,7 +32,9 @@ class TVXNativeControl : public TVXControl, public platform::ControlListener {
   platform::Color Color() const { return look_.color; }
   void SetTabStop(bool on);
   bool TabStop() const { return tabStop_; }
-  int TabOrder = 0;
+  // Where Tab visits the control among the page's tab stops.
+  void SetTabOrder(int order);
+  int TabOrder() const { return tabOrder_; }
 
   // What event routing attaches; the control's notifications call them.
   std::function<void()> ChangeHandler;
@@ -53,10 +58,12 @@ class TVXNativeControl : public TVXControl, public platform::ControlListener {
   void BoundsChanged() override;
   void VisibilityChanged() override;
   void EnabledChanged() override;
+  void CursorChanged() override;
 
  private:
   platform::ControlLook look_;
   bool tabStop_ = true;
+  int tabOrder_ = 0;
 };
 
 }  // namespace vx

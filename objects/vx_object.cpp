@@ -23,6 +23,11 @@ void TVXControl::SetVisible(bool visible) {
   VisibilityChanged();
 }
 
+void TVXControl::SetCursor(int cursor) {
+  Cursor = cursor;
+  CursorChanged();
+}
+
 void TVXControl::SetEnabled(bool enabled) {
   if (enabled == enabled_) return;
   enabled_ = enabled;

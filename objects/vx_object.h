@@ -9,6 +9,7 @@
 
 #include "host/object_kinds.h"
 #include "platform/drawing.h"
+#include "platform/forms.h"
 #include "platform/types.h"
 #include "util/lines.h"
 
@@ -40,6 +41,9 @@ class TVXObject {
   bool Placed() const { return page_ != nullptr; }
   PageObjects* Page() const { return page_; }
   virtual void Place(PageObjects& page) { page_ = &page; }
+  // Taken off its page (deleted, or on its way to another page): it is no
+  // longer drawn there and no longer asks that page to paint.
+  virtual void Unplace() { page_ = nullptr; }
 
   // Windowless objects are drawn by their page, bottom first; the others
   // are native controls above all of them.
@@ -48,8 +52,15 @@ class TVXObject {
   virtual void Paint(platform::Canvas& /*canvas*/) {}
   // The page moved it to the top of the z-order.
   virtual void Raised() {}
+  // The page moved it to the bottom of the z-order.
+  virtual void Lowered() {}
   // Sounds and timers take no part in the z-order passes after loading.
   virtual bool InZOrderPasses() const { return true; }
+  // The page's mouse, handed to the windowless object under it (or the one
+  // a press captured), in the object's client coordinates.
+  virtual void MouseDown(platform::MouseButton /*button*/, platform::Point /*at*/) {}
+  virtual void MouseUp(platform::MouseButton /*button*/, platform::Point /*at*/) {}
+  virtual void MouseMove(platform::Point /*at*/) {}
 
  protected:
   // Asks the page to draw the object's area again.
@@ -77,6 +88,8 @@ class TVXControl : public TVXObject {
   // The number the record gave; Cursor is what shows over the object.
   std::int8_t RealCursor = 0;
   int Cursor = 0;
+  // Cursor as a script changes it: a native control shows it at once.
+  void SetCursor(int cursor);
 
   LineList evntMDown;
   LineList evntMUp;
@@ -91,6 +104,7 @@ class TVXControl : public TVXObject {
   virtual void BoundsChanged() {}
   virtual void VisibilityChanged() {}
   virtual void EnabledChanged() {}
+  virtual void CursorChanged() {}
 
   platform::Rect bounds_{0, 0, 0, 0};
   bool visible_ = true;

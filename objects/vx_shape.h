@@ -20,7 +20,12 @@ class VxShapeObject : public TVXObject {
   bool Enabled() const override { return Shape.Enabled; }
   void SetEnabled(bool enabled) override { Shape.Enabled = enabled; }
   void Place(PageObjects& page) override;
+  void Unplace() override;
   void Paint(platform::Canvas& canvas) override { Shape.Paint(canvas); }
+  // To the component, which keeps to its hot area.
+  void MouseDown(platform::MouseButton button, platform::Point at) override;
+  void MouseUp(platform::MouseButton button, platform::Point at) override;
+  void MouseMove(platform::Point at) override { Shape.MouseMove(at.x, at.y); }
 
   std::string Hint;
 };

@@ -28,6 +28,16 @@ class TVXText : public TVXControl {
   platform::Color ColorClick = 0;
   bool ColorEvents = false;
 
+  // The toolkit's mouse events of the control, which event routing attaches.
+  std::function<void(platform::MouseButton, platform::Point)> OnMouseDown;
+  std::function<void(platform::MouseButton, platform::Point)> OnMouseUp;
+  void MouseDown(platform::MouseButton button, platform::Point at) override {
+    if (OnMouseDown) OnMouseDown(button, at);
+  }
+  void MouseUp(platform::MouseButton button, platform::Point at) override {
+    if (OnMouseUp) OnMouseUp(button, at);
+  }
+
   void Paint(platform::Canvas& canvas) override;
   // Properties changed: draw again.
   void Changed() const { Invalidate(); }

@@ -42,7 +42,7 @@ struct TextStyle {
   Color color = 0;
   TextAlignment alignment = TextAlignment::Left;
   TextLayout layout = TextLayout::Top;
-  bool rightToLeft = false;  // reading order; right-aligned unless centred
+  bool rightToLeft = false;  // reading order; mirrors left and right alignment
   bool wordWrap = false;
   bool operator==(const TextStyle&) const = default;
 };

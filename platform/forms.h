@@ -3,6 +3,7 @@
 // child controls the host itself creates (the splash's label and progress bar).
 // Text is 8-bit in the system code page; backends convert at their edge.
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -47,7 +48,9 @@ class WindowListener {
   virtual void OnMouseMove(Point /*at*/) {}
   // One notch of the wheel: up is away from the user.
   virtual void OnMouseWheel(bool /*up*/) {}
-  // A key went down while the window had the focus (virtual-key code).
+  // A key went down while the window or one of its child controls had the
+  // focus (virtual-key code). Heard before the key does anything else: Tab,
+  // Shift+Tab and Enter then move the focus or click (util/dialog_keys.h).
   virtual void OnKeyDown(int /*virtualKey*/) {}
 };
 
@@ -98,6 +101,8 @@ class ControlListener {
   virtual void OnMouseUp(MouseButton /*button*/, Point /*at*/) {}
 };
 
+class Window;
+
 struct ControlLook {
   FontSpec font;
   Color textColor = 0;
@@ -120,8 +125,18 @@ class Control {
   virtual void SetLook(const ControlLook& look) = 0;
   virtual ControlLook Look() const = 0;
   virtual void SetTabStop(bool on) = 0;
+  // Tab visits the window's tab stops by this number, smallest first; equal
+  // numbers in the order the controls were made.
+  virtual void SetTabOrder(int order) = 0;
   // Above every other child control of the window.
   virtual void BringToFront() = 0;
+  // Below every other child control of the window.
+  virtual void SendToBack() = 0;
+  // The cursor over the control, numbered as Window::SetCursor numbers it.
+  virtual void SetCursor(int cursorNumber) = 0;
+  // Onto another window of the application, at the same client position,
+  // above its controls; nothing when it is there already.
+  virtual void SetParentWindow(Window& window) = 0;
   virtual void Focus() = 0;
   virtual bool HasFocus() const = 0;
 };
@@ -144,14 +159,24 @@ class EditBox : public Control {
   virtual bool ReadOnly() const = 0;
   virtual void SetCharCase(CharCase charCase) = 0;
   virtual void SetBorder(EditBorderStyle border, bool ctl3D) = 0;
+  // The whole text is selected when the focus arrives other than by a
+  // press of the left button.
+  virtual void SetAutoSelect(bool on) = 0;
+  // A bevel drawn around the control, inside its bounds, as the toolkit's
+  // bevel edges draw it: nothing while kind is None; otherwise one pixel for
+  // each cut that is not None, the outer cut outside the inner one.
+  virtual void SetBevel(BevelCut inner, BevelCut outer, BevelKind kind) = 0;
 };
 
 class Button : public Control {
  public:
   virtual void SetCaption(const std::string& caption) = 0;
   virtual std::string Caption() const = 0;
-  // Enter anywhere on the window clicks the default button.
+  // Enter on the window clicks the default button, unless another button
+  // has the focus: then that one.
   virtual void SetDefault(bool on) = 0;
+  // Whether the dotted focus rectangle shows while the button has the focus.
+  virtual void SetFocusRectShown(bool on) = 0;
 };
 
 class Window {
@@ -225,6 +250,21 @@ struct WindowOptions {
   WindowListener* listener = nullptr;  // may be null; must outlive the window
 };
 
+// What happens to the application as a whole.
+struct ApplicationHandlers {
+  std::function<void()> minimized;
+  std::function<void()> restored;
+};
+
+// A hint box: the text in Tahoma 8 on its colour, with a thin border.
+struct HintWindow {
+  std::string text;
+  Point at;
+  Color color = MakeColor(255, 255, 225);  // the info-tip yellow
+  Color textColor = 0;
+  bool operator==(const HintWindow&) const = default;
+};
+
 class Forms {
  public:
   virtual ~Forms() = default;
@@ -238,6 +278,17 @@ class Forms {
   // The whole application to the task bar, and back.
   virtual void MinimizeApplication() = 0;
   virtual void RestoreApplication() = 0;
+  // Told whenever the application went to the task bar or came back, by the
+  // user or by the calls above; on the main thread. Empty handlers: nothing.
+  virtual void SetApplicationHandlers(ApplicationHandlers handlers) = 0;
+  // The window of this application a person sees at the screen point (the
+  // topmost visible one), or null: the desktop or another program is there.
+  virtual Window* WindowAt(Point screen) = 0;
+  // The one hint window: shown above every window with its top-left corner
+  // at hint.at (screen coordinates), or moved and refilled when shown
+  // already; it never takes the focus or the mouse.
+  virtual void ShowHintWindow(const HintWindow& hint) = 0;
+  virtual void HideHintWindow() = 0;
 };
 
 }  // namespace vx::platform

@@ -12,11 +12,14 @@ namespace vk {
 constexpr int LButton = 0x01;
 constexpr int RButton = 0x02;
 constexpr int MButton = 0x04;
+constexpr int Tab = 0x09;
+constexpr int Return = 0x0D;
 constexpr int Shift = 0x10;
 constexpr int Control = 0x11;
 constexpr int Menu = 0x12;
 constexpr int Capital = 0x14;
 constexpr int Escape = 0x1B;
+constexpr int Space = 0x20;
 constexpr int Snapshot = 0x2C;
 }  // namespace vk
 

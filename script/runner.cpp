@@ -105,8 +105,11 @@ void DoActions(ScriptThread& thread, TVXForm* form, std::string_view script) {
   DoActions(thread, form, SplitLines(script));
 }
 
-void DoActions(ScriptThread& thread, TVXForm* form, const LineList& lines) {
+void DoActions(ScriptThread& thread, TVXForm* form, const LineList& script) {
   if (RunMustEnd(thread)) return;
+  // A statement may replace or free the very list it runs from (an object's
+  // event script replaced or the object deleted by object methods 0, 71-78).
+  const LineList lines = script;
   RunnerState& st = thread.state;
   st.ifDepth = 0;
   st.forDepth = 0;

@@ -18,7 +18,7 @@ void Header(TVXObject& o, const ObjectHeaderRecord& h, RecordContext&) {
   b.SetTabStop(c.Flag(1));
   b.SetDefault(c.Flag(2));
   b.SetEnabled(c.Flag(3));
-  b.ShowFocusRect = c.Flag(4);
+  b.SetShowFocusRect(c.Flag(4));
   b.SetRightToLeft(c.Flag(5));
   // Added to the style the font has.
   platform::FontSpec font = b.Look().font;
@@ -50,7 +50,7 @@ void FontSize(TVXObject& o, const ContainerField& f, RecordContext&) {
   Button(o).SetFont(font);
 }
 
-void TabOrder(TVXObject& o, const ContainerField& f, RecordContext&) { Button(o).TabOrder = Number(f); }
+void TabOrder(TVXObject& o, const ContainerField& f, RecordContext&) { Button(o).SetTabOrder(Number(f)); }
 
 constexpr std::array<FieldRow, 15> kFields = {{
     {36, SetLeft},

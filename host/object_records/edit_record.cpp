@@ -18,7 +18,7 @@ void Header(TVXObject& o, const ObjectHeaderRecord& h, RecordContext&) {
   e.SetVisible(c.Flag(0));
   e.SetTabStop(c.Flag(1));
   e.SetReadOnly(c.Flag(2));
-  e.AutoSelect = c.Flag(3);
+  e.SetAutoSelect(c.Flag(3));
   e.SetRightToLeft(c.Flag(4));
   e.SetEnabled(c.Flag(5));
   e.ColorEvents = c.Flag(6);
@@ -33,9 +33,9 @@ void Header(TVXObject& o, const ObjectHeaderRecord& h, RecordContext&) {
   // The authoring tool stores this one byte undecoded.
   e.SetPasswordChar(c.Raw(13));
   e.SetCharCase(CharCaseFromCode(c.Digit(14), e.CharCase()));
-  e.BevelInner = BevelCutFromCode(c.Digit(15), e.BevelInner);
-  e.BevelOuter = BevelCutFromCode(c.Digit(16), e.BevelOuter);
-  e.BevelKind = BevelKindFromCode(c.Digit(17), e.BevelKind);
+  e.SetBevelInner(BevelCutFromCode(c.Digit(15), e.BevelInner()));
+  e.SetBevelOuter(BevelCutFromCode(c.Digit(16), e.BevelOuter()));
+  e.SetBevelKind(BevelKindFromCode(c.Digit(17), e.BevelKind()));
   e.SetBorderStyle(BorderStyleFromCode(c.Digit(18), e.BorderStyle()));
   e.SetFontColor(c.Color(19));
   e.ColorNormalF = c.Color(19);
@@ -68,7 +68,7 @@ void FontSize(TVXObject& o, const ContainerField& f, RecordContext&) {
 }
 
 void MaxLength(TVXObject& o, const ContainerField& f, RecordContext&) { Edit(o).SetMaxLength(Number(f)); }
-void TabOrder(TVXObject& o, const ContainerField& f, RecordContext&) { Edit(o).TabOrder = Number(f); }
+void TabOrder(TVXObject& o, const ContainerField& f, RecordContext&) { Edit(o).SetTabOrder(Number(f)); }
 void Change(TVXObject& o, const ContainerField& f, RecordContext&) { Edit(o).evntCH = Script(f); }
 
 constexpr std::array<FieldRow, 17> kFields = {{

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/input.h"
 #include "platform/sim/sim_canvas.h"
 #include "platform/sim/sim_forms.h"
 
@@ -28,6 +29,36 @@ void Frame(SimCanvas& c, Rect r, Color topLeft, Color bottomRight) {
 
 Rect Inset(Rect r, int by) { return {r.left + by, r.top + by, r.width - 2 * by, r.height - 2 * by}; }
 
+// One cut of a bevel as the system's edge drawing colours it; a space cut
+// keeps the control's colour.
+void BevelFrame(SimCanvas& c, Rect r, platform::BevelCut cut, bool outer, bool flat, Color face) {
+  using platform::BevelCut;
+  if (cut == BevelCut::None) return;
+  if (cut == BevelCut::Space) return Frame(c, r, face, face);
+  if (flat) return outer ? Frame(c, r, kShadow, kShadow) : Frame(c, r, platform::kButtonFaceColor, platform::kButtonFaceColor);
+  const bool raised = cut == BevelCut::Raised;
+  if (outer) {
+    if (raised) Frame(c, r, platform::kButtonFaceColor, kDarkShadow);
+    else Frame(c, r, kShadow, kHighlight);
+  } else {
+    if (raised) Frame(c, r, kHighlight, kShadow);
+    else Frame(c, r, kDarkShadow, platform::kButtonFaceColor);
+  }
+}
+
+// Every other pixel, as the system draws the focus rectangle.
+void DottedFrame(SimCanvas& c, Rect r, Color color) {
+  if (r.width <= 0 || r.height <= 0) return;
+  for (int x = r.left; x < r.Right(); x += 2) {
+    c.FillRect({x, r.top, 1, 1}, color);
+    c.FillRect({x, r.Bottom() - 1, 1, 1}, color);
+  }
+  for (int y = r.top; y < r.Bottom(); y += 2) {
+    c.FillRect({r.left, y, 1, 1}, color);
+    c.FillRect({r.Right() - 1, y, 1, 1}, color);
+  }
+}
+
 char CaseOf(char c, platform::CharCase charCase) {
   if (charCase == platform::CharCase::Upper && c >= 'a' && c <= 'z') return static_cast<char>(c - 'a' + 'A');
   if (charCase == platform::CharCase::Lower && c >= 'A' && c <= 'Z') return static_cast<char>(c - 'A' + 'a');
@@ -37,29 +68,73 @@ char CaseOf(char c, platform::CharCase charCase) {
 }  // namespace
 
 SimControl::SimControl(SimWindow& window, platform::ControlListener* listener)
-    : window_(window), listener_(listener) {
-  window_.AddControl(this);
+    : window_(&window), listener_(listener) {
+  window_->AddControl(this);
 }
 
-SimControl::~SimControl() { window_.RemoveControl(this); }
+SimControl::~SimControl() { window_->RemoveControl(this); }
 
-bool SimControl::Focused() const { return window_.FocusedControl() == this; }
+bool SimControl::Focused() const { return window_->FocusedControl() == this; }
 
 void SimControl::Tell(void (platform::ControlListener::*event)()) {
-  if (listener_ != nullptr) window_.DispatchToListener([this, event] { (listener_->*event)(); });
+  if (listener_ != nullptr) window_->DispatchToListener([this, event] { (listener_->*event)(); });
 }
 
-void SimControl::Changed() const { window_.ControlChanged(); }
+void SimControl::Changed() const { window_->ControlChanged(); }
+
+void SimControl::Lower() { window_->LowerControl(this); }
+
+void SimControl::MoveTo(platform::Window& window) {
+  auto* to = dynamic_cast<SimWindow*>(&window);
+  if (to == nullptr || to == window_) return;
+  window_->RemoveControl(this);
+  window_ = to;
+  window_->AddControl(this);
+  Changed();
+}
 
 void SimControl::Click() {
   if (!visible_ || !enabled_) return;
-  window_.FocusControl(this);
+  window_->FocusControl(this, true);
   if (listener_ != nullptr) {
     const platform::Point at{bounds_.width / 2, bounds_.height / 2};
-    window_.DispatchToListener([this, at] { listener_->OnMouseDown(platform::MouseButton::Left, at); });
-    window_.DispatchToListener([this] { listener_->OnClick(); });
-    window_.DispatchToListener([this, at] { listener_->OnMouseUp(platform::MouseButton::Left, at); });
+    window_->DispatchToListener([this, at] { listener_->OnMouseDown(platform::MouseButton::Left, at); });
+    window_->DispatchToListener([this] { listener_->OnClick(); });
+    window_->DispatchToListener([this, at] { listener_->OnMouseUp(platform::MouseButton::Left, at); });
   }
+}
+
+DialogControl SimControl::DialogState() const {
+  DialogControl d;
+  d.tabOrder = tabOrder_;
+  d.canFocus = visible_ && enabled_;
+  d.tabStop = tabStop_;
+  return d;
+}
+
+bool PressDialogKey(SimWindow& window, int virtualKey, KeyModifiers held) {
+  // Made order, whatever the z-order is now.
+  std::vector<SimControl*> controls = window.Controls();
+  std::sort(controls.begin(), controls.end(),
+            [](const SimControl* a, const SimControl* b) { return a->Sequence() < b->Sequence(); });
+  std::vector<DialogControl> states;
+  int focused = -1;
+  for (SimControl* c : controls) {
+    if (c == window.FocusedControl()) focused = static_cast<int>(states.size());
+    states.push_back(c->DialogState());
+  }
+  const DialogKeyAction action = DialogKey(states, focused, virtualKey, held);
+  if (action.kind == DialogKeyAction::Kind::None) {
+    // The system's push button takes Space as a click of its own.
+    auto* button = focused >= 0 ? dynamic_cast<SimButton*>(controls[static_cast<std::size_t>(focused)]) : nullptr;
+    if (virtualKey != platform::vk::Space || button == nullptr) return false;
+    button->PressByKey();
+    return true;
+  }
+  SimControl* target = controls[static_cast<std::size_t>(action.control)];
+  if (action.kind == DialogKeyAction::Kind::Focus) window.FocusControl(target);
+  else if (auto* button = dynamic_cast<SimButton*>(target)) button->PressByKey();
+  return true;
 }
 
 // ---- edit box
@@ -68,8 +143,8 @@ void SimEditBox::SetBounds(Rect bounds) { bounds_ = bounds; Changed(); }
 void SimEditBox::SetVisible(bool visible) { visible_ = visible; Changed(); }
 void SimEditBox::SetEnabled(bool enabled) { enabled_ = enabled; Changed(); }
 void SimEditBox::SetLook(const platform::ControlLook& look) { look_ = look; Changed(); }
-void SimEditBox::BringToFront() { window_.RaiseControl(this); }
-void SimEditBox::Focus() { window_.FocusControl(this); }
+void SimEditBox::BringToFront() { window_->RaiseControl(this); }
+void SimEditBox::Focus() { window_->FocusControl(this); }
 
 void SimEditBox::SetText(const std::string& text) {
   std::string cased = text;
@@ -103,9 +178,20 @@ void SimEditBox::SetBorder(platform::EditBorderStyle border, bool ctl3D) {
   Changed();
 }
 
+void SimEditBox::SetBevel(platform::BevelCut inner, platform::BevelCut outer, platform::BevelKind kind) {
+  bevelInner_ = inner;
+  bevelOuter_ = outer;
+  bevelKind_ = kind;
+  Changed();
+}
+
+void SimEditBox::FocusedByKey() {
+  if (autoSelect_) SetSelection(0, static_cast<int>(text_.size()));
+}
+
 void SimEditBox::TypeText(const std::string& bytes) {
   if (!visible_ || !enabled_) return;
-  window_.FocusControl(this);
+  window_->FocusControl(this, true);
   for (char c : bytes) TypeOne(c);
 }
 
@@ -149,6 +235,18 @@ void SimEditBox::PaintOn(SimCanvas& canvas) {
     }
     inner = Inset(inner, 1);
   }
+  // The bevel lies inside the border, around the text.
+  if (bevelKind_ != platform::BevelKind::None) {
+    const bool flat = bevelKind_ == platform::BevelKind::Flat;
+    if (bevelOuter_ != platform::BevelCut::None) {
+      BevelFrame(canvas, inner, bevelOuter_, true, flat, look_.color);
+      inner = Inset(inner, 1);
+    }
+    if (bevelInner_ != platform::BevelCut::None) {
+      BevelFrame(canvas, inner, bevelInner_, false, flat, look_.color);
+      inner = Inset(inner, 1);
+    }
+  }
   platform::TextStyle style;
   style.font = look_.font;
   style.color = enabled_ ? look_.textColor : kDisabledText;
@@ -162,9 +260,20 @@ void SimButton::SetBounds(Rect bounds) { bounds_ = bounds; Changed(); }
 void SimButton::SetVisible(bool visible) { visible_ = visible; Changed(); }
 void SimButton::SetEnabled(bool enabled) { enabled_ = enabled; Changed(); }
 void SimButton::SetLook(const platform::ControlLook& look) { look_ = look; Changed(); }
-void SimButton::BringToFront() { window_.RaiseControl(this); }
-void SimButton::Focus() { window_.FocusControl(this); }
+void SimButton::BringToFront() { window_->RaiseControl(this); }
+void SimButton::Focus() { window_->FocusControl(this); }
 void SimButton::SetCaption(const std::string& caption) { caption_ = caption; Changed(); }
+
+void SimButton::PressByKey() {
+  if (visible_ && enabled_) Tell(&platform::ControlListener::OnClick);
+}
+
+DialogControl SimButton::DialogState() const {
+  DialogControl d = SimControl::DialogState();
+  d.button = true;
+  d.isDefault = default_;
+  return d;
+}
 
 void SimButton::PaintOn(SimCanvas& canvas) {
   Rect r = bounds_;
@@ -183,6 +292,7 @@ void SimButton::PaintOn(SimCanvas& canvas) {
   style.layout = platform::TextLayout::Center;
   style.rightToLeft = look_.rightToLeft;
   canvas.WriteText(Inset(r, 2), caption_, style);
+  if (focusRect_ && Focused()) DottedFrame(canvas, Inset(r, 3), 0);
 }
 
 }  // namespace vx::sim

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "platform/forms.h"
+#include "util/dialog_keys.h"
 
 namespace vx::sim {
 
@@ -25,18 +26,31 @@ class SimControl {
   bool Focused() const;
   // A press of the left button on the control, as a person does it.
   void Click();
+  // What Tab and Enter need to know of it.
+  virtual DialogControl DialogState() const;
+  // The n-th control made on its window, counting from 0.
+  int Sequence() const { return sequence_; }
+  SimWindow& Owner() const { return *window_; }
+  int CursorNumber() const { return cursor_; }
+  // The focus arrived by the keyboard or the program, not by a press.
+  virtual void FocusedByKey() {}
 
  protected:
   // Through the loop, so a failing listener reaches the error handler.
   void Tell(void (platform::ControlListener::*event)());
   void Changed() const;
+  void Lower();
+  void MoveTo(platform::Window& window);
 
-  SimWindow& window_;
+  SimWindow* window_;
   platform::ControlListener* listener_;
   platform::Rect bounds_;
   bool visible_ = false;
   bool enabled_ = true;
   bool tabStop_ = true;
+  int tabOrder_ = 0;
+  int sequence_ = 0;
+  int cursor_ = 0;
   platform::ControlLook look_;
 
   friend class SimWindow;
@@ -55,7 +69,11 @@ class SimEditBox : public SimControl, public platform::EditBox {
   void SetLook(const platform::ControlLook& look) override;
   platform::ControlLook Look() const override { return look_; }
   void SetTabStop(bool on) override { tabStop_ = on; }
+  void SetTabOrder(int order) override { tabOrder_ = order; }
   void BringToFront() override;
+  void SendToBack() override { Lower(); }
+  void SetCursor(int cursorNumber) override { cursor_ = cursorNumber; }
+  void SetParentWindow(platform::Window& window) override { MoveTo(window); }
   void Focus() override;
   bool HasFocus() const override { return Focused(); }
 
@@ -72,6 +90,10 @@ class SimEditBox : public SimControl, public platform::EditBox {
   bool ReadOnly() const override { return readOnly_; }
   void SetCharCase(platform::CharCase charCase) override;
   void SetBorder(platform::EditBorderStyle border, bool ctl3D) override;
+  void SetAutoSelect(bool on) override { autoSelect_ = on; }
+  bool AutoSelect() const { return autoSelect_; }
+  void SetBevel(platform::BevelCut inner, platform::BevelCut outer, platform::BevelKind kind) override;
+  void FocusedByKey() override;
 
   // Typing: the edit takes the focus, then every byte replaces the selection
   // as a keystroke would ('\b' erases); nothing while disabled.
@@ -93,6 +115,10 @@ class SimEditBox : public SimControl, public platform::EditBox {
   platform::CharCase case_ = platform::CharCase::Normal;
   platform::EditBorderStyle border_ = platform::EditBorderStyle::Single;
   bool ctl3D_ = true;
+  bool autoSelect_ = false;
+  platform::BevelCut bevelInner_ = platform::BevelCut::None;
+  platform::BevelCut bevelOuter_ = platform::BevelCut::None;
+  platform::BevelKind bevelKind_ = platform::BevelKind::None;
 };
 
 class SimButton : public SimControl, public platform::Button {
@@ -108,7 +134,11 @@ class SimButton : public SimControl, public platform::Button {
   void SetLook(const platform::ControlLook& look) override;
   platform::ControlLook Look() const override { return look_; }
   void SetTabStop(bool on) override { tabStop_ = on; }
+  void SetTabOrder(int order) override { tabOrder_ = order; }
   void BringToFront() override;
+  void SendToBack() override { Lower(); }
+  void SetCursor(int cursorNumber) override { cursor_ = cursorNumber; }
+  void SetParentWindow(platform::Window& window) override { MoveTo(window); }
   void Focus() override;
   bool HasFocus() const override { return Focused(); }
 
@@ -116,12 +146,25 @@ class SimButton : public SimControl, public platform::Button {
   std::string Caption() const override { return caption_; }
   void SetDefault(bool on) override { default_ = on; }
   bool IsDefault() const { return default_; }
+  void SetFocusRectShown(bool on) override { focusRect_ = on; Changed(); }
+  bool FocusRectShown() const { return focusRect_; }
+  // A click by the keyboard (Enter, Space): the click notification only,
+  // the focus stays where it is; nothing while hidden or disabled.
+  void PressByKey();
+  DialogControl DialogState() const override;
 
   void PaintOn(SimCanvas& canvas) override;
 
  private:
   std::string caption_;
   bool default_ = false;
+  bool focusRect_ = true;
 };
+
+// A key press on the window after the window heard it: Tab and Shift+Tab
+// move the focus among its controls, Enter clicks the focused or the default
+// button (util/dialog_keys.h), Space clicks a focused button. False when the
+// key did none of these.
+bool PressDialogKey(SimWindow& window, int virtualKey, KeyModifiers held);
 
 }  // namespace vx::sim

@@ -163,22 +163,36 @@ void SimWindow::Deliver(const std::function<void(platform::WindowListener&)>& ev
   if (listener_ != nullptr) owner_.loop_.Dispatch([this, &event] { event(*listener_); });
 }
 
+void SimWindow::AddControl(SimControl* control) {
+  control->sequence_ = controlsMade_++;
+  controls_.push_back(control);
+}
+
 void SimWindow::RemoveControl(SimControl* control) {
   controls_.erase(std::remove(controls_.begin(), controls_.end(), control), controls_.end());
   if (focused_ == control) focused_ = nullptr;
   dirty_ = true;
 }
 
+// Keeps the focus: only the place among the controls changes.
 void SimWindow::RaiseControl(SimControl* control) {
-  RemoveControl(control);
+  controls_.erase(std::remove(controls_.begin(), controls_.end(), control), controls_.end());
   controls_.push_back(control);
+  dirty_ = true;
 }
 
-void SimWindow::FocusControl(SimControl* control) {
+void SimWindow::LowerControl(SimControl* control) {
+  controls_.erase(std::remove(controls_.begin(), controls_.end(), control), controls_.end());
+  controls_.insert(controls_.begin(), control);
+  dirty_ = true;
+}
+
+void SimWindow::FocusControl(SimControl* control, bool byPress) {
   if (focused_ == control) return;
   SimControl* old = focused_;
   focused_ = control;
   dirty_ = true;
+  if (control != nullptr && !byPress) control->FocusedByKey();
   if (old != nullptr) old->Tell(&platform::ControlListener::OnExit);
   if (control != nullptr) control->Tell(&platform::ControlListener::OnEnter);
 }
@@ -201,12 +215,37 @@ void SimForms::MinimizeApplication() {
   if (minimized_) return;
   minimized_ = true;
   log_.Add("minimize application");
+  if (appHandlers_.minimized) loop_.Dispatch(appHandlers_.minimized);
 }
 
 void SimForms::RestoreApplication() {
   if (!minimized_) return;
   minimized_ = false;
   log_.Add("restore application");
+  if (appHandlers_.restored) loop_.Dispatch(appHandlers_.restored);
+}
+
+platform::Window* SimForms::WindowAt(platform::Point screen) {
+  // A minimised application shows no window.
+  if (minimized_) return nullptr;
+  for (SimWindow* w : VisibleWindows()) {
+    const platform::Rect b = w->Bounds();
+    if (screen.x >= b.left && screen.x < b.left + b.width && screen.y >= b.top && screen.y < b.top + b.height)
+      return w;
+  }
+  return nullptr;
+}
+
+void SimForms::ShowHintWindow(const platform::HintWindow& hint) {
+  if (hint_ == hint) return;
+  hint_ = hint;
+  log_.Add("hint [" + hint.text + "] at " + std::to_string(hint.at.x) + "," + std::to_string(hint.at.y));
+}
+
+void SimForms::HideHintWindow() {
+  if (!hint_) return;
+  hint_.reset();
+  log_.Add("hint hidden");
 }
 
 SimWindow* SimForms::FindByName(const std::string& name) {

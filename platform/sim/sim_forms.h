@@ -5,6 +5,7 @@
 #include <functional>
 #include <list>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "platform/forms.h"
@@ -91,7 +92,8 @@ class SimWindow : public platform::Window {
   // Child controls, bottom first; the one with the focus, or null.
   const std::vector<SimControl*>& Controls() const { return controls_; }
   SimControl* FocusedControl() const { return focused_; }
-  void FocusControl(SimControl* control);
+  // byPress: a press of the mouse gave it (no select-all on entry).
+  void FocusControl(SimControl* control, bool byPress = false);
 
   platform::WindowOptions::Kind Kind() const { return kind_; }
   int Repaints() const { return repaints_; }
@@ -110,9 +112,10 @@ class SimWindow : public platform::Window {
   friend class SimControl;
   friend class SimEditBox;
   friend class SimButton;
-  void AddControl(SimControl* control) { controls_.push_back(control); }
+  void AddControl(SimControl* control);
   void RemoveControl(SimControl* control);
   void RaiseControl(SimControl* control);
+  void LowerControl(SimControl* control);
   void ControlChanged() { dirty_ = true; }
   void DispatchToListener(const std::function<void()>& call);
 
@@ -131,6 +134,7 @@ class SimWindow : public platform::Window {
   std::unique_ptr<SimSurface> surface_;
   std::vector<SimControl*> controls_;
   SimControl* focused_ = nullptr;
+  int controlsMade_ = 0;
   bool maximized_ = false;
   bool enabled_ = true;
   bool dirty_ = false;
@@ -152,6 +156,13 @@ class SimForms : public platform::Forms {
   void MinimizeApplication() override;
   void RestoreApplication() override;
   bool ApplicationMinimized() const { return minimized_; }
+  void SetApplicationHandlers(platform::ApplicationHandlers handlers) override { appHandlers_ = std::move(handlers); }
+  platform::Window* WindowAt(platform::Point screen) override;
+  // Logged as "hint [text] at x,y" when it shows, moves or changes text.
+  void ShowHintWindow(const platform::HintWindow& hint) override;
+  void HideHintWindow() override;
+  // The hint window as shown now, or nothing.
+  const std::optional<platform::HintWindow>& ShownHint() const { return hint_; }
   // What runs while a window is shown modally, as the nested message loop
   // would: the tour player or a test acts in it and closes the window.
   void SetModalLoop(std::function<void(SimWindow&)> loop) { modalLoop_ = std::move(loop); }
@@ -179,6 +190,8 @@ class SimForms : public platform::Forms {
   std::list<SimWindow*> zOrder_;      // topmost first
   SimWindow* active_ = nullptr;
   bool minimized_ = false;
+  platform::ApplicationHandlers appHandlers_;
+  std::optional<platform::HintWindow> hint_;
   std::function<void(SimWindow&)> modalLoop_;
 };
 

@@ -2,7 +2,9 @@
 // A person at the simulated desktop: a mouse and a keyboard. Presses go to
 // the window under the cursor (which then keeps the mouse until the
 // release), the wheel and keys to the active window, typing to its focused
-// edit box; disabled windows take nothing.
+// edit box; disabled windows take nothing. A key press is heard by the
+// window first, then Tab, Enter and Space work among its controls as in a
+// dialog (PressDialogKey).
 
 #include <string>
 

@@ -148,7 +148,9 @@ void Win32Canvas::WriteText(platform::Rect box, const std::string& text, const p
   UINT flags = DT_NOPREFIX;
   flags |= style.wordWrap ? DT_WORDBREAK : DT_SINGLELINE;
   if (style.alignment == platform::TextAlignment::Center) flags |= DT_CENTER;
-  else if (style.alignment == platform::TextAlignment::Right) flags |= DT_RIGHT;
+  // Right to left mirrors the alignment, as the sim does: left-aligned
+  // text starts at the right edge.
+  else if ((style.alignment == platform::TextAlignment::Right) != style.rightToLeft) flags |= DT_RIGHT;
   if (style.rightToLeft) flags |= DT_RTLREADING;
   if (!style.wordWrap && style.layout == platform::TextLayout::Center) flags |= DT_VCENTER;
   if (!style.wordWrap && style.layout == platform::TextLayout::Bottom) flags |= DT_BOTTOM;

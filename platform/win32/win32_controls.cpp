@@ -1,5 +1,9 @@
 #include "platform/win32/win32_controls.h"
 
+#include <algorithm>
+#include <cstring>
+
+#include "platform/win32/win32_forms.h"
 #include "platform/win32/win32_loop.h"
 
 namespace vx::win32 {
@@ -23,11 +27,15 @@ platform::Point PointOf(LPARAM lParam) {
 
 }  // namespace
 
-ChildControl::ChildControl(HWND parent, Win32Loop& loop, platform::ControlListener* listener,
+ChildControl::ChildControl(HWND parent, Win32Loop& loop, ControlList& list, platform::ControlListener* listener,
                            const char* windowClass)
-    : parent_(parent), loop_(loop), listener_(listener), class_(windowClass) {}
+    : parent_(parent), loop_(loop), list_(&list), listener_(listener), class_(windowClass) {
+  list_->controls_.push_back(this);
+}
 
 ChildControl::~ChildControl() {
+  auto& all = list_->controls_;
+  all.erase(std::remove(all.begin(), all.end(), this), all.end());
   if (hwnd_ != nullptr) {
     RemovePropA(hwnd_, kControlProperty);
     DestroyWindow(hwnd_);
@@ -57,6 +65,10 @@ void ChildControl::Create() {
   original_ = reinterpret_cast<WNDPROC>(
       SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ChildControl::SubclassProc)));
   if (font_ != nullptr) SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+  // The frame was measured before the subclass saw it.
+  if (BevelSize() > 0)
+    SetWindowPos(hwnd_, nullptr, 0, 0, 0, 0, SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  ApplyUiState();
   if (afterCreate) afterCreate();
   if (focused) SetFocus(hwnd_);
 }
@@ -64,20 +76,57 @@ void ChildControl::Create() {
 LRESULT CALLBACK ChildControl::SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   ChildControl* self = Of(hwnd);
   if (self == nullptr) return DefWindowProcA(hwnd, message, wParam, lParam);
-  if (self->listener_ != nullptr) {
-    platform::ControlListener* l = self->listener_;
-    const platform::Point at = PointOf(lParam);
-    switch (message) {
-      case WM_LBUTTONDOWN: self->Tell([l, at] { l->OnMouseDown(platform::MouseButton::Left, at); }); break;
-      case WM_RBUTTONDOWN: self->Tell([l, at] { l->OnMouseDown(platform::MouseButton::Right, at); }); break;
-      case WM_MBUTTONDOWN: self->Tell([l, at] { l->OnMouseDown(platform::MouseButton::Middle, at); }); break;
-      case WM_LBUTTONUP: self->Tell([l, at] { l->OnMouseUp(platform::MouseButton::Left, at); }); break;
-      case WM_RBUTTONUP: self->Tell([l, at] { l->OnMouseUp(platform::MouseButton::Right, at); }); break;
-      case WM_MBUTTONUP: self->Tell([l, at] { l->OnMouseUp(platform::MouseButton::Middle, at); }); break;
-      default: break;
+  switch (message) {
+    case WM_NCCALCSIZE: {
+      const LRESULT result = CallWindowProcA(self->original_, hwnd, message, wParam, lParam);
+      if (const int size = self->BevelSize(); size > 0) {
+        // Both forms of the message start with the rectangle to shrink.
+        InflateRect(reinterpret_cast<RECT*>(lParam), -size, -size);
+      }
+      return result;
     }
+    case WM_NCPAINT: {
+      const LRESULT result = CallWindowProcA(self->original_, hwnd, message, wParam, lParam);
+      if (self->BevelSize() > 0) self->PaintBevel();
+      return result;
+    }
+    case WM_UPDATEUISTATE:
+      // The keyboard cues must not bring a hidden focus rectangle back.
+      if (self->hideFocus_) wParam = MAKEWPARAM(UIS_SET, UISF_HIDEFOCUS);
+      break;
+    default: break;
   }
-  return CallWindowProcA(self->original_, hwnd, message, wParam, lParam);
+  platform::ControlListener* l = self->listener_;
+  const bool mouseButton = message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN || message == WM_MBUTTONDOWN ||
+                           message == WM_LBUTTONUP || message == WM_RBUTTONUP || message == WM_MBUTTONUP;
+  if (l == nullptr || !mouseButton) return CallWindowProcA(self->original_, hwnd, message, wParam, lParam);
+  // As the toolkit: the control's own handling first (the focus, a button's
+  // click), then the mouse event.
+  const LRESULT result = CallWindowProcA(self->original_, hwnd, message, wParam, lParam);
+  const platform::Point at = PointOf(lParam);
+  switch (message) {
+    case WM_LBUTTONDOWN:
+      self->clicked_ = true;
+      self->Tell([l, at] { l->OnMouseDown(platform::MouseButton::Left, at); });
+      break;
+    case WM_RBUTTONDOWN: self->Tell([l, at] { l->OnMouseDown(platform::MouseButton::Right, at); }); break;
+    case WM_MBUTTONDOWN: self->Tell([l, at] { l->OnMouseDown(platform::MouseButton::Middle, at); }); break;
+    case WM_LBUTTONUP: {
+      // An edit box has no click of its own: a left release inside it after
+      // a press on it is one (a button's comes as BN_CLICKED).
+      RECT client{};
+      GetClientRect(hwnd, &client);
+      const bool inside = at.x >= client.left && at.x < client.right && at.y >= client.top && at.y < client.bottom;
+      if (self->clicked_ && inside && std::strcmp(self->class_, "BUTTON") != 0) self->Tell([l] { l->OnClick(); });
+      self->clicked_ = false;
+      self->Tell([l, at] { l->OnMouseUp(platform::MouseButton::Left, at); });
+      break;
+    }
+    case WM_RBUTTONUP: self->Tell([l, at] { l->OnMouseUp(platform::MouseButton::Right, at); }); break;
+    case WM_MBUTTONUP: self->Tell([l, at] { l->OnMouseUp(platform::MouseButton::Middle, at); }); break;
+    default: break;
+  }
+  return result;
 }
 
 void ChildControl::Tell(const std::function<void()>& call) {
@@ -85,6 +134,7 @@ void ChildControl::Tell(const std::function<void()>& call) {
 }
 
 void ChildControl::Command(WORD code) {
+  if ((code == EN_SETFOCUS || code == BN_SETFOCUS) && onFocus) onFocus();
   platform::ControlListener* l = listener_;
   if (l == nullptr) return;
   switch (code) {
@@ -146,8 +196,86 @@ void ChildControl::SetLook(const platform::ControlLook& look) {
 
 void ChildControl::SetTabStop(bool on) { SetStyles(on ? style_ | WS_TABSTOP : style_ & ~DWORD{WS_TABSTOP}, exStyle_); }
 
+DialogControl ChildControl::DialogState() const {
+  DialogControl d;
+  d.tabOrder = tabOrder_;
+  // IsWindowVisible: the page too must be showing.
+  d.canFocus = IsWindowVisible(hwnd_) != FALSE && IsWindowEnabled(hwnd_) != FALSE;
+  d.tabStop = (style_ & WS_TABSTOP) != 0;
+  d.button = std::strcmp(class_, "BUTTON") == 0;
+  d.isDefault = d.button && defaultButton_;
+  return d;
+}
+
 void ChildControl::BringToFront() {
   SetWindowPos(hwnd_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void ChildControl::SendToBack() {
+  SetWindowPos(hwnd_, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void ChildControl::MoveTo(HWND parent, ControlList& list) {
+  if (parent == parent_) return;
+  auto& old = list_->controls_;
+  old.erase(std::remove(old.begin(), old.end(), this), old.end());
+  list_ = &list;
+  list_->controls_.push_back(this);
+  parent_ = parent;
+  ::SetParent(hwnd_, parent_);
+  SetWindowPos(hwnd_, HWND_TOP, bounds_.left, bounds_.top, bounds_.width, bounds_.height, SWP_NOACTIVATE);
+}
+
+// One pixel for each cut that is not none, while there is a bevel at all.
+int ChildControl::BevelSize() const {
+  if (bevelKind_ == platform::BevelKind::None) return 0;
+  return (bevelInner_ != platform::BevelCut::None ? 1 : 0) + (bevelOuter_ != platform::BevelCut::None ? 1 : 0);
+}
+
+void ChildControl::SetBevel(platform::BevelCut inner, platform::BevelCut outer, platform::BevelKind kind, bool mono) {
+  bevelInner_ = inner;
+  bevelOuter_ = outer;
+  bevelKind_ = kind;
+  bevelMono_ = mono;
+  SetWindowPos(hwnd_, nullptr, 0, 0, 0, 0, SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// Around the client area, inside the system's own border, as the toolkit's
+// bevel edges are drawn; a space cut shows the control's colour.
+void ChildControl::PaintBevel() {
+  static const UINT kInner[] = {0, BDR_SUNKENINNER, BDR_RAISEDINNER, 0};  // none, lowered, raised, space
+  static const UINT kOuter[] = {0, BDR_SUNKENOUTER, BDR_RAISEDOUTER, 0};
+  static const UINT kKind[] = {0, 0, BF_SOFT, BF_FLAT};                    // none, tile, soft, flat
+  const int size = BevelSize();
+  HDC dc = GetWindowDC(hwnd_);
+  if (dc == nullptr) return;
+  RECT client;
+  GetClientRect(hwnd_, &client);
+  RECT window;
+  GetWindowRect(hwnd_, &window);
+  MapWindowPoints(nullptr, hwnd_, reinterpret_cast<POINT*>(&window), 2);
+  OffsetRect(&client, -window.left, -window.top);
+  ExcludeClipRect(dc, client.left, client.top, client.right, client.bottom);
+  RECT edge = client;
+  InflateRect(&edge, size, size);
+  DrawEdge(dc, &edge, kInner[static_cast<int>(bevelInner_)] | kOuter[static_cast<int>(bevelOuter_)],
+           BF_RECT | BF_ADJUST | kKind[static_cast<int>(bevelKind_)] | (bevelMono_ ? BF_MONO : 0));
+  IntersectClipRect(dc, edge.left, edge.top, edge.right, edge.bottom);
+  HBRUSH fill = CreateSolidBrush(look_.color);
+  FillRect(dc, &edge, fill);
+  DeleteObject(fill);
+  ReleaseDC(hwnd_, dc);
+}
+
+void ChildControl::SetFocusRectShown(bool on) {
+  hideFocus_ = !on;
+  ApplyUiState();
+}
+
+void ChildControl::ApplyUiState() {
+  if (hwnd_ == nullptr) return;
+  SendMessageA(hwnd_, WM_UPDATEUISTATE, MAKEWPARAM(hideFocus_ ? UIS_SET : UIS_CLEAR, UISF_HIDEFOCUS), 0);
+  InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
 std::string ChildControl::Text() const {
@@ -162,9 +290,13 @@ void ChildControl::SetText(const std::string& text) { SetWindowTextA(hwnd_, text
 
 // ---- edit box
 
-Win32EditBox::Win32EditBox(HWND parent, Win32Loop& loop, platform::ControlListener* listener)
-    : core_(parent, loop, listener, "EDIT") {
+Win32EditBox::Win32EditBox(HWND parent, Win32Loop& loop, ControlList& list, platform::ControlListener* listener)
+    : core_(parent, loop, list, listener, "EDIT") {
   core_.afterCreate = [this] { Restore(); };
+  // A press of the left button places the caret itself.
+  core_.onFocus = [this] {
+    if (autoSelect_ && GetKeyState(VK_LBUTTON) >= 0) SendMessageA(core_.Handle(), EM_SETSEL, 0, -1);
+  };
   core_.SetStyles(ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE);
 }
 
@@ -228,7 +360,20 @@ void Win32EditBox::SetCharCase(platform::CharCase charCase) {
   core_.SetText(text);  // the new case applies to what is there, too
 }
 
+void Win32EditBox::SetParentWindow(platform::Window& window) {
+  if (auto* to = dynamic_cast<Win32Window*>(&window)) core_.MoveTo(to->Handle(), to->ChildControls());
+}
+
+void Win32EditBox::SetBevel(platform::BevelCut inner, platform::BevelCut outer, platform::BevelKind kind) {
+  bevelInner_ = inner;
+  bevelOuter_ = outer;
+  bevelKind_ = kind;
+  core_.SetBevel(inner, outer, kind, !ctl3D_);
+}
+
 void Win32EditBox::SetBorder(platform::EditBorderStyle border, bool ctl3D) {
+  ctl3D_ = ctl3D;
+  core_.SetBevel(bevelInner_, bevelOuter_, bevelKind_, !ctl3D_);
   DWORD style = core_.Style() & ~DWORD{WS_BORDER};
   DWORD ex = static_cast<DWORD>(GetWindowLongA(core_.Handle(), GWL_EXSTYLE)) & ~DWORD{WS_EX_CLIENTEDGE};
   if (border == platform::EditBorderStyle::Single) {
@@ -240,8 +385,8 @@ void Win32EditBox::SetBorder(platform::EditBorderStyle border, bool ctl3D) {
 
 // ---- button
 
-Win32Button::Win32Button(HWND parent, Win32Loop& loop, platform::ControlListener* listener)
-    : core_(parent, loop, listener, "BUTTON") {
+Win32Button::Win32Button(HWND parent, Win32Loop& loop, ControlList& list, platform::ControlListener* listener)
+    : core_(parent, loop, list, listener, "BUTTON") {
   core_.SetStyles(BS_PUSHBUTTON | BS_NOTIFY | WS_TABSTOP, 0);
 }
 
@@ -251,7 +396,12 @@ void Win32Button::SetLook(const platform::ControlLook& look) {
   if (rtlChanged) core_.SetStyles(core_.Style(), look.rightToLeft ? WS_EX_RTLREADING : 0);
 }
 
+void Win32Button::SetParentWindow(platform::Window& window) {
+  if (auto* to = dynamic_cast<Win32Window*>(&window)) core_.MoveTo(to->Handle(), to->ChildControls());
+}
+
 void Win32Button::SetDefault(bool on) {
+  core_.SetDefaultButton(on);
   const DWORD style = (core_.Style() & ~DWORD{BS_DEFPUSHBUTTON}) | (on ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
   core_.SetStyles(style, static_cast<DWORD>(GetWindowLongA(core_.Handle(), GWL_EXSTYLE)));
 }

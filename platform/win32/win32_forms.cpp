@@ -111,7 +111,7 @@ class Win32ProgressBar : public platform::ProgressBar {
 }  // namespace
 
 Win32Window::Win32Window(Win32Forms& owner, const platform::WindowOptions& options)
-    : owner_(owner), listener_(options.listener) {
+    : owner_(owner), listener_(options.listener), kind_(options.kind) {
   RegisterClasses();
   const char* cls = options.kind == platform::WindowOptions::Kind::Splash ? kSplashClass : kPageClass;
   const Styles s = StylesFor(frame_, icons_);
@@ -303,11 +303,50 @@ std::unique_ptr<platform::ProgressBar> Win32Window::AddProgressBar(platform::Rec
 }
 
 std::unique_ptr<platform::EditBox> Win32Window::AddEditBox(platform::ControlListener* listener) {
-  return std::make_unique<Win32EditBox>(hwnd_, owner_.loop_, listener);
+  return std::make_unique<Win32EditBox>(hwnd_, owner_.loop_, controls_, listener);
 }
 
 std::unique_ptr<platform::Button> Win32Window::AddButton(platform::ControlListener* listener) {
-  return std::make_unique<Win32Button>(hwnd_, owner_.loop_, listener);
+  return std::make_unique<Win32Button>(hwnd_, owner_.loop_, controls_, listener);
+}
+
+void Win32Window::ClearFocus() {
+  lastFocus_ = nullptr;
+  ::SetFocus(hwnd_);
+}
+
+bool Win32Window::FocusBack() {
+  const auto& controls = controls_.InMadeOrder();
+  if (std::find(controls.begin(), controls.end(), lastFocus_) == controls.end()) return false;
+  const HWND h = lastFocus_->Handle();
+  if (!IsWindowVisible(h) || !IsWindowEnabled(h)) return false;
+  if (GetFocus() != h) ::SetFocus(h);
+  return true;
+}
+
+bool Win32Window::TakeKey(const MSG& msg) {
+  if (msg.hwnd != hwnd_ && ChildControl::Of(msg.hwnd) == nullptr) return false;
+  // The page hears every key first, whatever control has the focus: its
+  // shortcuts decide for themselves whether an edit box keeps the key.
+  const int key = static_cast<int>(msg.wParam);
+  if (listener_ != nullptr) owner_.loop_.Dispatch([this, key] { listener_->OnKeyDown(key); });
+  // Asked after the page's handler ran: its script may have moved things.
+  std::vector<DialogControl> states;
+  int focused = -1;
+  const HWND focus = GetFocus();
+  const auto& controls = controls_.InMadeOrder();
+  for (ChildControl* c : controls) {
+    if (c->Handle() == focus) focused = static_cast<int>(states.size());
+    states.push_back(c->DialogState());
+  }
+  const KeyModifiers held{GetKeyState(VK_SHIFT) < 0, GetKeyState(VK_CONTROL) < 0, GetKeyState(VK_MENU) < 0};
+  const DialogKeyAction action = DialogKey(states, focused, key, held);
+  if (action.kind == DialogKeyAction::Kind::None) return false;
+  ChildControl* target = controls[static_cast<std::size_t>(action.control)];
+  // Taken whole: no WM_CHAR follows, so the edit box does not beep.
+  if (action.kind == DialogKeyAction::Kind::Focus) SetFocus(target->Handle());
+  else target->ClickByKey();
+  return true;
 }
 
 platform::Point Win32Window::ClientOrigin() const {
@@ -334,8 +373,7 @@ void Win32Window::ShowModal() {
       break;
     }
     if (got < 0) break;
-    TranslateMessage(&msg);
-    DispatchMessageA(&msg);
+    owner_.loop_.Handle(msg);
   }
   for (HWND h : disabled)
     if (IsWindow(h)) EnableWindow(h, TRUE);
@@ -392,9 +430,25 @@ LRESULT Win32Window::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       Hide();
       return 0;
     case WM_SIZE:
+      owner_.WindowSized(wParam);
       Notify(&platform::WindowListener::OnResized);
       return 0;
+    case WM_SYSCOMMAND:
+      // The main form's minimise box sends the whole application away.
+      if ((wParam & 0xFFF0) == SC_MINIMIZE && owner_.IsMainPage(this)) {
+        owner_.MinimizeApplication();
+        return 0;
+      }
+      return DefWindowProcA(hwnd_, message, wParam, lParam);
     case WM_SETCURSOR:
+      // A child control asks its parent first: its own cursor number wins.
+      if (ChildControl* child = ChildControl::Of(reinterpret_cast<HWND>(wParam));
+          child != nullptr && LOWORD(lParam) == HTCLIENT && child->CursorNumber() != 0) {
+        if (const HCURSOR cursor = owner_.CursorFor(child->CursorNumber())) {
+          ::SetCursor(cursor);
+          return TRUE;
+        }
+      }
       if (LOWORD(lParam) == HTCLIENT && reinterpret_cast<HWND>(wParam) == hwnd_ && cursor_ != 0) {
         if (const HCURSOR cursor = owner_.CursorFor(cursor_)) {
           ::SetCursor(cursor);
@@ -417,12 +471,6 @@ LRESULT Win32Window::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         owner_.loop_.Dispatch([this, up] { listener_->OnMouseWheel(up); });
       }
       return 0;
-    case WM_KEYDOWN:
-      if (listener_ != nullptr) {
-        const int key = static_cast<int>(wParam);
-        owner_.loop_.Dispatch([this, key] { listener_->OnKeyDown(key); });
-      }
-      return DefWindowProcA(hwnd_, message, wParam, lParam);
     case WM_ERASEBKGND:
       return 1;  // the paint fills with the window colour, without flicker
     case WM_PAINT:
@@ -430,9 +478,16 @@ LRESULT Win32Window::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_COMMAND:
       if (ChildControl* child = ChildControl::Of(reinterpret_cast<HWND>(lParam))) {
+        if (HIWORD(wParam) == EN_SETFOCUS || HIWORD(wParam) == BN_SETFOCUS) lastFocus_ = child;
         child->Command(HIWORD(wParam));
         return 0;
       }
+      return DefWindowProcA(hwnd_, message, wParam, lParam);
+    case WM_ACTIVATE:
+      // The system would give the focus to the window itself; a control
+      // that had it keeps it (also when the activation arrives late, after
+      // a click already put the focus into an edit box).
+      if (LOWORD(wParam) != WA_INACTIVE && HIWORD(wParam) == 0 && FocusBack()) return 0;
       return DefWindowProcA(hwnd_, message, wParam, lParam);
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORSTATIC:  // a read-only or disabled edit asks this way
@@ -447,6 +502,15 @@ LRESULT Win32Window::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
 Win32Forms::Win32Forms(Win32Loop& loop) : loop_(loop) {
   INITCOMMONCONTROLSEX icc{sizeof(INITCOMMONCONTROLSEX), ICC_PROGRESS_CLASS | ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&icc);
+  loop_.SetMessageFilter([this](const MSG& msg) { return TakeKey(msg); });
+}
+
+bool Win32Forms::TakeKey(const MSG& msg) {
+  if (msg.message != WM_KEYDOWN) return false;
+  const HWND root = GetAncestor(msg.hwnd, GA_ROOT);
+  for (Win32Window* w : windows_)
+    if (w->hwnd_ == root) return w->TakeKey(msg);
+  return false;
 }
 
 std::unique_ptr<platform::Window> Win32Forms::OpenWindow(const platform::WindowOptions& options) {
@@ -454,13 +518,53 @@ std::unique_ptr<platform::Window> Win32Forms::OpenWindow(const platform::WindowO
 }
 
 void Win32Forms::MinimizeApplication() {
+  const bool was = minimized_;
+  minimized_ = true;
   for (Win32Window* w : windows_)
     if (IsWindowVisible(w->hwnd_) && !IsIconic(w->hwnd_)) ShowWindow(w->hwnd_, SW_MINIMIZE);
+  if (was) return;
+  Trace("minimize application");
+  if (appHandlers_.minimized) loop_.Dispatch(appHandlers_.minimized);
 }
 
 void Win32Forms::RestoreApplication() {
+  const bool was = minimized_;
+  minimized_ = false;
   for (Win32Window* w : windows_)
     if (IsIconic(w->hwnd_)) ShowWindow(w->hwnd_, SW_RESTORE);
+  if (!was) return;
+  Trace("restore application");
+  if (appHandlers_.restored) loop_.Dispatch(appHandlers_.restored);
+}
+
+// A window of a minimised application that comes back (from the task bar)
+// brings the others with it.
+void Win32Forms::WindowSized(WPARAM kind) {
+  if (minimized_ && (kind == SIZE_RESTORED || kind == SIZE_MAXIMIZED)) RestoreApplication();
+}
+
+bool Win32Forms::IsMainPage(const Win32Window* window) const {
+  for (const Win32Window* w : windows_)
+    if (w->kind_ == platform::WindowOptions::Kind::Page) return w == window;
+  return false;
+}
+
+platform::Window* Win32Forms::WindowAt(platform::Point screen) {
+  const HWND under = WindowFromPoint(POINT{screen.x, screen.y});
+  if (under == nullptr) return nullptr;
+  const HWND root = GetAncestor(under, GA_ROOT);
+  for (Win32Window* w : windows_)
+    if (w->hwnd_ == root && IsWindowVisible(root) && !IsIconic(root)) return w;
+  return nullptr;
+}
+
+void Win32Forms::ShowHintWindow(const platform::HintWindow& hint) {
+  if (!hint_) hint_ = std::make_unique<Win32HintWindow>();
+  hint_->Show(hint);
+}
+
+void Win32Forms::HideHintWindow() {
+  if (hint_) hint_->Hide();
 }
 
 HCURSOR Win32Forms::CursorFor(int cursorNumber) const {

@@ -5,6 +5,8 @@
 
 #include "platform/forms.h"
 #include "platform/win32/win32_common.h"
+#include "platform/win32/win32_controls.h"
+#include "platform/win32/win32_hint.h"
 #include "platform/win32/win32_loop.h"
 
 namespace vx::win32 {
@@ -50,10 +52,18 @@ class Win32Window : public platform::Window {
   void SetEnabled(bool enabled) override { EnableWindow(hwnd_, enabled ? TRUE : FALSE); }
   bool IsEnabled() const override { return IsWindowEnabled(hwnd_) != FALSE; }
   void ShowModal() override;
-  void ClearFocus() override { ::SetFocus(hwnd_); }
+  void ClearFocus() override;
 
   HWND Handle() const { return hwnd_; }
+  ControlList& ChildControls() { return controls_; }
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+  // A key press for the window or one of its controls, before the loop
+  // translates it: the window hears it, then Tab, Shift+Tab and Enter work
+  // as in a dialog. True when the key was used that way.
+  bool TakeKey(const MSG& msg);
+  // Gives the focus back to the control that had it last; false when there
+  // is none that can take it.
+  bool FocusBack();
 
  private:
   friend class Win32Forms;
@@ -74,6 +84,11 @@ class Win32Window : public platform::Window {
   platform::WindowLook look_;
   RgbaImage behind_;
   int cursor_ = 0;
+  ControlList controls_;
+  // The control that had the focus last; it gets it back when the window is
+  // activated again, as in a dialog.
+  ChildControl* lastFocus_ = nullptr;
+  platform::WindowOptions::Kind kind_;
 };
 
 class Win32Forms : public platform::Forms {
@@ -86,15 +101,27 @@ class Win32Forms : public platform::Forms {
   bool IsLive(const platform::Window* window) override;
   void MinimizeApplication() override;
   void RestoreApplication() override;
+  void SetApplicationHandlers(platform::ApplicationHandlers handlers) override { appHandlers_ = std::move(handlers); }
+  platform::Window* WindowAt(platform::Point screen) override;
+  void ShowHintWindow(const platform::HintWindow& hint) override;
+  void HideHintWindow() override;
   // Where the custom cursors (13 and up) come from.
   void SetCustomCursors(std::function<HCURSOR(int)> lookup) { customCursor_ = std::move(lookup); }
 
  private:
   friend class Win32Window;
   HCURSOR CursorFor(int cursorNumber) const;
+  // The first page window stands for the application, as the main form.
+  bool IsMainPage(const Win32Window* window) const;
+  // A window's size changed: kind is the WM_SIZE request type.
+  void WindowSized(WPARAM kind);
+  bool TakeKey(const MSG& msg);
   std::function<HCURSOR(int)> customCursor_;
   Win32Loop& loop_;
   std::vector<Win32Window*> windows_;
+  platform::ApplicationHandlers appHandlers_;
+  bool minimized_ = false;
+  std::unique_ptr<Win32HintWindow> hint_;
 };
 
 }  // namespace vx::win32

@@ -74,10 +74,13 @@ std::unique_ptr<platform::Timer> Win32Loop::CreateTimer(unsigned intervalMs, std
 
 void Win32Loop::Run() {
   MSG msg;
-  while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
-    TranslateMessage(&msg);
-    DispatchMessageA(&msg);
-  }
+  while (GetMessageA(&msg, nullptr, 0, 0) > 0) Handle(msg);
+}
+
+void Win32Loop::Handle(MSG& msg) {
+  if (filter_ && filter_(msg)) return;
+  TranslateMessage(&msg);
+  DispatchMessageA(&msg);
 }
 
 void Win32Loop::Dispatch(const std::function<void()>& call) noexcept {

@@ -37,6 +37,12 @@ class Win32Loop : public platform::EventLoop {
   // back into the system's frames.
   void Dispatch(const std::function<void()>& call) noexcept;
 
+  // Sees every message of the loops first; true takes the message (it is
+  // neither translated nor dispatched).
+  void SetMessageFilter(std::function<bool(const MSG&)> filter) { filter_ = std::move(filter); }
+  // One message, as every loop of the player handles it.
+  void Handle(MSG& msg);
+
  private:
   friend class Win32Timer;
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
@@ -47,6 +53,7 @@ class Win32Loop : public platform::EventLoop {
   UINT_PTR nextId_ = 1;
   std::map<UINT_PTR, Win32Timer*> timers_;
   std::function<void(const std::exception&)> errorHandler_;
+  std::function<bool(const MSG&)> filter_;
 };
 
 }  // namespace vx::win32

@@ -76,16 +76,22 @@ void Exit(CommandContext& c) {
 
 // 10(object, page).method
 void ObjectMethod(CommandContext& c) {
-  ObjectActions* objects = c.App().objectActions;
+  Application& app = c.App();
+  ObjectActions* objects = app.objectActions;
   if (objects == nullptr) return;
   const std::string object = c.S(1);
-  std::string page = c.S(2);
-  if (page.empty()) page = objects->CurrentPageName();
-  const int pageNumber = objects->PageNumberByName(page);
-  if (!objects->PageHasComponent(pageNumber, "OBJ" + object)) return;
+  const std::string pageName = c.S(2);
   const auto dot = c.line.find('.');
   const std::string method = dot == std::string::npos ? std::string() : c.line.substr(dot + 1);
-  objects->DoObjAction(c.thread, method, object, pageNumber);
+  // The pages and their objects belong to the main thread: a script thread
+  // has the whole statement done there (the current page, the test for the
+  // object and the method) and waits.
+  ThreadObjAction(c.thread, [&] {
+    const std::string page = pageName.empty() ? objects->CurrentPageName() : pageName;
+    const int pageNumber = objects->PageNumberByName(page);
+    if (!objects->PageHasComponent(pageNumber, "OBJ" + object)) return;
+    objects->DoObjAction(app.scripts->main, method, object, pageNumber);
+  });
 }
 
 void MessageBox(CommandContext& c) {

@@ -244,7 +244,7 @@ TEST_F(ObjectLoaderTest, ButtonHeaderAndFields) {
   EXPECT_FALSE(o.NativeButton().IsEnabled());
   EXPECT_TRUE(o.RightToLeft());
   EXPECT_TRUE(o.Look().font.italic);
-  EXPECT_EQ(o.TabOrder, 3);
+  EXPECT_EQ(o.TabOrder(), 3);
   EXPECT_EQ(o.Cursor, 9);
   EXPECT_EQ(o.RealCursor, 0);  // the button's record does not set it
   EXPECT_EQ(o.NativeButton().Bounds(), (platform::Rect{10, 20, 80, 30}));

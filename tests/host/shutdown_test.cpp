@@ -136,6 +136,15 @@ TEST_F(ShutdownTest, ClosingTheLastVisiblePageEndsOnlyAfterNavigation) {
   EXPECT_EQ(test::ExitCodeOf([&] { page2.Window().RequestClose(); }), 1);
 }
 
+TEST_F(ShutdownTest, NavigationFromAnObjectScriptCountsForTheLastPage) {
+  TVXForm& page2 = AddPage(2);
+  page2.Window().Show();
+  app->MainForm()->Window().Hide();
+  // A button's script runs on the main form and marks it.
+  app->MainForm()->PageNavigated = true;
+  EXPECT_EQ(test::ExitCodeOf([&] { page2.Window().RequestClose(); }), 1);
+}
+
 TEST_F(ShutdownTest, ShowEventWithInterval2EndsTheProcess) {
   TVXForm& main = *app->MainForm();
   main.showevent().SetInterval(2);

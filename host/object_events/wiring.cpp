@@ -1,0 +1,92 @@
+// The hooks of a new object, attached to the main form's handlers as the
+// prototypes of the form template are: every clone gets the same wiring.
+
+#include "host/object_events/object_events.h"
+
+#include "objects/vx_button.h"
+#include "objects/vx_edit.h"
+#include "objects/vx_image.h"
+#include "objects/vx_shape.h"
+#include "objects/vx_text.h"
+#include "objects/vx_timer.h"
+
+namespace vx {
+
+namespace {
+
+void WireText(ObjectEvents& e, TVXText& t) {
+  t.OnMouseEnter = [&e, &t] { e.VEXORELLE_NEW_TEXTMouseEnter(t); };
+  t.OnMouseLeave = [&e, &t] { e.VEXORELLE_NEW_TEXTMouseLeave(t); };
+  t.OnMouseDown = [&e, &t](platform::MouseButton b, platform::Point at) { e.VEXORELLE_NEW_TEXTMouseDown(t, b, at); };
+  t.OnMouseUp = [&e, &t](platform::MouseButton b, platform::Point at) { e.VEXORELLE_NEW_TEXTMouseUp(t, b, at); };
+}
+
+void WireEdit(ObjectEvents& e, TVXEdit& t) {
+  t.OnMouseEnter = [&e, &t] { e.VEXORELLE_NEW_EDITMouseEnter(t); };
+  t.OnMouseLeave = [&e, &t] { e.VEXORELLE_NEW_EDITMouseLeave(t); };
+  t.MouseDownHandler = [&e, &t](platform::MouseButton b, platform::Point at) {
+    e.VEXORELLE_NEW_EDITMouseDown(t, b, at);
+  };
+  t.ClickHandler = [&e, &t] { e.VEXORELLE_NEW_EDITClick(t); };
+  t.ChangeHandler = [&e, &t] { e.VEXORELLE_NEW_EDITChange(t); };
+  t.EnterHandler = [&e, &t] { e.VEXORELLE_NEW_EDITEnter(t); };
+  t.ExitHandler = [&e, &t] { e.VEXORELLE_NEW_EDITExit(t); };
+}
+
+void WireButton(ObjectEvents& e, TVXButton& t) {
+  t.OnMouseEnter = [&e, &t] { e.VEXORELLE_NEW_BUTTONMouseEnter(t); };
+  t.OnMouseLeave = [&e, &t] { e.VEXORELLE_NEW_BUTTONMouseLeave(t); };
+  t.MouseDownHandler = [&e, &t](platform::MouseButton b, platform::Point at) {
+    e.VEXORELLE_NEW_BUTTONMouseDown(t, b, at);
+  };
+  t.ClickHandler = [&e, &t] { e.VEXORELLE_NEW_BUTTONClick(t); };
+  t.MouseUpHandler = [&e, &t](platform::MouseButton b, platform::Point at) {
+    e.VEXORELLE_NEW_BUTTONMouseUp(t, b, at);
+  };
+}
+
+void WireImage(ObjectEvents& e, TVXImage& t) {
+  t.OnMouseEnter = [&e, &t] { e.VEXORELLE_NEW_IMAGEMouseEnter(t); };
+  t.OnMouseLeave = [&e, &t] { e.VEXORELLE_NEW_IMAGEMouseLeave(t); };
+  t.OnMouseDown = [&e, &t](platform::MouseButton b, platform::Point at) { e.VEXORELLE_NEW_IMAGEMouseDown(t, b, at); };
+  t.OnMouseUp = [&e, &t](platform::MouseButton b, platform::Point at) { e.VEXORELLE_NEW_IMAGEMouseUp(t, b, at); };
+}
+
+void WireShape(ObjectEvents& e, VxShapeObject& t) {
+  t.Shape.OnMouseEnter = [&e, &t] { e.VEXORELLE_NEW_SHAPEMouseEnter(t); };
+  t.Shape.OnMouseLeave = [&e, &t] { e.VEXORELLE_NEW_SHAPEMouseLeave(t); };
+  t.Shape.OnMouseDown = [&e, &t](ShapeMouseButton b, int x, int y) { e.VEXORELLE_NEW_SHAPEMouseDown(t, b, x, y); };
+  t.Shape.OnMouseUp = [&e, &t](ShapeMouseButton b, int x, int y) { e.VEXORELLE_NEW_SHAPEMouseUp(t, b, x, y); };
+}
+
+void WireTimer(ObjectEvents& e, TVXTimer& t) {
+  t.OnTimer = [&e, &t] { e.VEXORELLE_NEW_TIMERTimer(t); };
+}
+
+}  // namespace
+
+void ObjectEvents::Wire(TVXObject& object) {
+  switch (object.Kind()) {
+    case ObjectKind::Text:
+      if (auto* o = dynamic_cast<TVXText*>(&object)) WireText(*this, *o);
+      break;
+    case ObjectKind::Edit:
+      if (auto* o = dynamic_cast<TVXEdit*>(&object)) WireEdit(*this, *o);
+      break;
+    case ObjectKind::Button:
+      if (auto* o = dynamic_cast<TVXButton*>(&object)) WireButton(*this, *o);
+      break;
+    case ObjectKind::Picture:
+      if (auto* o = dynamic_cast<TVXImage*>(&object)) WireImage(*this, *o);
+      break;
+    case ObjectKind::Shape:
+      if (auto* o = dynamic_cast<VxShapeObject*>(&object)) WireShape(*this, *o);
+      break;
+    case ObjectKind::Timer:
+      if (auto* o = dynamic_cast<TVXTimer*>(&object)) WireTimer(*this, *o);
+      break;
+    default: break;
+  }
+}
+
+}  // namespace vx

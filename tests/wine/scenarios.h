@@ -1,0 +1,17 @@
+#pragma once
+// The scenarios that need more than a few lines, one file each.
+
+#include <string>
+
+namespace vxe2e {
+
+// tests/wine/page-look: the frame, the page colour and the background
+// picture of page 1, kept as page1.bmp in the work folder.
+void PageLook(const std::string& exe, const std::string& workdir);
+
+// tests/wine/controls: the controls drawn and placed, typing into the edit
+// box, Tab and Shift+Tab in tab order, a shortcut while a button has the
+// focus, and Enter clicking the default button; kept as controls.bmp.
+void Controls(const std::string& exe, const std::string& workdir);
+
+}  // namespace vxe2e

@@ -1,0 +1,53 @@
+#include "util/dialog_keys.h"
+
+#include <algorithm>
+#include <numeric>
+
+#include "platform/input.h"
+
+namespace vx {
+
+namespace {
+
+using Kind = DialogKeyAction::Kind;
+
+DialogKeyAction NextTabStop(const std::vector<DialogControl>& controls, int focused, bool backwards) {
+  std::vector<int> order(controls.size());
+  std::iota(order.begin(), order.end(), 0);
+  std::stable_sort(order.begin(), order.end(),
+                   [&](int a, int b) { return controls[a].tabOrder < controls[b].tabOrder; });
+  const int n = static_cast<int>(order.size());
+  const auto at = std::find(order.begin(), order.end(), focused);
+  // Without a focused control the walk starts just outside the list, so
+  // Tab finds the first stop and Shift+Tab the last.
+  const int start = at != order.end() ? static_cast<int>(at - order.begin()) : (backwards ? n : -1);
+  for (int step = 1; step <= n; ++step) {
+    const int position = ((backwards ? start - step : start + step) % n + n) % n;
+    const int index = order[position];
+    if (controls[index].canFocus && controls[index].tabStop) return {Kind::Focus, index};
+  }
+  return {};
+}
+
+DialogKeyAction EnterClick(const std::vector<DialogControl>& controls, int focused) {
+  if (focused >= 0 && focused < static_cast<int>(controls.size())) {
+    const DialogControl& c = controls[static_cast<std::size_t>(focused)];
+    if (c.button && c.canFocus) return {Kind::Click, focused};
+  }
+  for (std::size_t i = 0; i < controls.size(); ++i)
+    if (controls[i].button && controls[i].isDefault && controls[i].canFocus)
+      return {Kind::Click, static_cast<int>(i)};
+  return {};
+}
+
+}  // namespace
+
+DialogKeyAction DialogKey(const std::vector<DialogControl>& controls, int focused, int virtualKey,
+                          KeyModifiers held) {
+  if (virtualKey == platform::vk::Tab && !held.ctrl && !held.alt) return NextTabStop(controls, focused, held.shift);
+  if (virtualKey == platform::vk::Return && !held.shift && !held.ctrl && !held.alt)
+    return EnterClick(controls, focused);
+  return {};
+}
+
+}  // namespace vx
