@@ -7,6 +7,7 @@
 #include <sstream>
 #include <vector>
 
+#include "tools/common/event_text.h"
 #include "util/codepage.h"
 #include "util/conversions.h"
 #include "util/error.h"
@@ -72,6 +73,17 @@ Setter<T> S(M T::*m) {
     else if constexpr (std::is_same_v<M, Color>) o.*m = Colour(n);
   };
 }
+// A script: "{{ ... }}" writes an event text (tools/common/event_text.h).
+template <typename T>
+Setter<T> Script(std::string T::*m) {
+  return [m](T& o, const YAML::Node& n) {
+    try {
+      o.*m = ExpandEventTexts(Text(n));
+    } catch (const Error& e) {
+      Fail(n, e.what());
+    }
+  };
+}
 template <typename T>
 Setter<T> File(std::string T::*m) {
   return [m](T& o, const YAML::Node& n) { o.*m = Media(n); };
@@ -110,8 +122,8 @@ const std::vector<Key<FontModel>> kFont = {
     {"strike-out", S(&FontModel::strikeOut)}, {"colour", S(&FontModel::color)},
 };
 const std::vector<Key<MouseScripts>> kMouse = {
-    {"mouse-down", S(&MouseScripts::mouseDown)}, {"mouse-up", S(&MouseScripts::mouseUp)},
-    {"mouse-enter", S(&MouseScripts::mouseEnter)}, {"mouse-leave", S(&MouseScripts::mouseLeave)},
+    {"mouse-down", Script(&MouseScripts::mouseDown)}, {"mouse-up", Script(&MouseScripts::mouseUp)},
+    {"mouse-enter", Script(&MouseScripts::mouseEnter)}, {"mouse-leave", Script(&MouseScripts::mouseLeave)},
 };
 
 template <typename T>
@@ -154,7 +166,7 @@ const std::vector<Key<EditModel>> kEdit = {
     {"colour-enter", S(&EditModel::colorEnter)}, {"colour-enter-font", S(&EditModel::colorEnterFont)},
     {"hint", S(&EditModel::hint)}, {"text", S(&EditModel::text)}, {"max-length", S(&EditModel::maxLength)},
     {"tab-order", S(&EditModel::tabOrder)}, {"cursor", S(&EditModel::cursor)},
-    {"change-script", S(&EditModel::changeScript)},
+    {"change-script", Script(&EditModel::changeScript)},
 };
 const std::vector<Key<ButtonModel>> kButton = {
     {"bounds", BoundsOf<ButtonModel>()}, {"font", FontOf<ButtonModel>()}, {"scripts", MouseOf<ButtonModel>()},
@@ -196,14 +208,14 @@ const std::vector<Key<SoundModel>> kSound = {
     {"loop", S(&SoundModel::loop)}, {"play-with-page", S(&SoundModel::playWithPageStart)},
     {"volume", S(&SoundModel::volume)}, {"delay-between-loops", S(&SoundModel::delayBetweenLoops)},
     {"loops", S(&SoundModel::numberOfLoops)}, {"file", S(&SoundModel::fileName)},
-    {"start-script", S(&SoundModel::startScript)}, {"finish-script", S(&SoundModel::finishScript)},
+    {"start-script", Script(&SoundModel::startScript)}, {"finish-script", Script(&SoundModel::finishScript)},
 };
 const std::vector<Key<VideoModel>> kVideo = {
     {"bounds", BoundsOf<VideoModel>()}, {"visible", S(&VideoModel::visible)}, {"loop", S(&VideoModel::loop)},
     {"play-with-page", S(&VideoModel::playWithPageStart)}, {"volume", S(&VideoModel::volume)},
     {"delay-between-loops", S(&VideoModel::delayBetweenLoops)}, {"speed", S(&VideoModel::speed)},
-    {"file", S(&VideoModel::path)}, {"start-script", S(&VideoModel::startScript)},
-    {"finish-script", S(&VideoModel::finishScript)},
+    {"file", S(&VideoModel::path)}, {"start-script", Script(&VideoModel::startScript)},
+    {"finish-script", Script(&VideoModel::finishScript)},
 };
 const std::vector<Key<FlashModel>> kFlash = {
     {"bounds", BoundsOf<FlashModel>()}, {"visible", S(&FlashModel::visible)},
@@ -211,8 +223,8 @@ const std::vector<Key<FlashModel>> kFlash = {
     {"quality", S(&FlashModel::quality)}, {"scale-mode", S(&FlashModel::scaleMode)},
     {"background", S(&FlashModel::background)}, {"movie", S(&FlashModel::movie)},
     {"cursor", S(&FlashModel::cursor)}, {"start-frame", S(&FlashModel::startFrame)},
-    {"hint", S(&FlashModel::hint)}, {"fs-command-script", S(&FlashModel::fsCommandScript)},
-    {"flash-call-script", S(&FlashModel::flashCallScript)},
+    {"hint", S(&FlashModel::hint)}, {"fs-command-script", Script(&FlashModel::fsCommandScript)},
+    {"flash-call-script", Script(&FlashModel::flashCallScript)},
 };
 const std::vector<Key<BrowserModel>> kBrowser = {
     {"bounds", BoundsOf<BrowserModel>()}, {"visible", S(&BrowserModel::visible)},
@@ -222,15 +234,15 @@ const std::vector<Key<BrowserModel>> kBrowser = {
     {"scroll-bars", S(&BrowserModel::scrollBars)}, {"tab-order", S(&BrowserModel::tabOrder)},
     {"cursor", S(&BrowserModel::cursor)}, {"start-page", S(&BrowserModel::defPath)},
     {"hint", S(&BrowserModel::hint)},
-    {"before-navigate-script", S(&BrowserModel::beforeNavigateScript)},
-    {"navigate-complete-script", S(&BrowserModel::navigateCompleteScript)},
-    {"new-window-script", S(&BrowserModel::newWindowScript)},
-    {"progress-script", S(&BrowserModel::progressScript)}, {"status-script", S(&BrowserModel::statusScript)},
-    {"title-script", S(&BrowserModel::titleScript)}, {"address-script", S(&BrowserModel::addressScript)},
+    {"before-navigate-script", Script(&BrowserModel::beforeNavigateScript)},
+    {"navigate-complete-script", Script(&BrowserModel::navigateCompleteScript)},
+    {"new-window-script", Script(&BrowserModel::newWindowScript)},
+    {"progress-script", Script(&BrowserModel::progressScript)}, {"status-script", Script(&BrowserModel::statusScript)},
+    {"title-script", Script(&BrowserModel::titleScript)}, {"address-script", Script(&BrowserModel::addressScript)},
 };
 const std::vector<Key<TimerModel>> kTimer = {
     {"enabled", S(&TimerModel::enabled)}, {"interval", S(&TimerModel::interval)},
-    {"loops", S(&TimerModel::numberOfLoops)}, {"script", S(&TimerModel::script)},
+    {"loops", S(&TimerModel::numberOfLoops)}, {"script", Script(&TimerModel::script)},
 };
 const std::vector<Key<PluginModel>> kPlugin = {
     {"bounds", BoundsOf<PluginModel>()}, {"visible", S(&PluginModel::visible)},
@@ -282,10 +294,13 @@ const std::vector<ObjectKindKey> kObjectKinds = {
 };
 
 void AddObjectNode(PageModel& page, const YAML::Node& n) {
-  if (!n.IsMap()) Fail(n, "expected an object such as \"- text: name\"");
+  if (!n.IsMap() || n.size() == 0) Fail(n, "expected an object such as \"- text: name\"");
+  // The first key, not any key: an edit box has a "text" setting of its own.
+  const auto first = n.begin();
+  const std::string key = first->first.as<std::string>();
   for (const auto& kind : kObjectKinds)
-    if (n[kind.key]) {
-      kind.add(page, n, Text(n[kind.key]), kind.key);
+    if (key == kind.key) {
+      kind.add(page, n, Text(first->second), kind.key);
       return;
     }
   Fail(n, "an object needs its kind as its first key: text, edit, button, picture, shape, sound, "
@@ -307,9 +322,9 @@ const std::vector<Key<PageModel>> kPage = {
     {"transition-sub-style", S(&PageModel::transitionSubStyle)},
     {"transition-size-1", S(&PageModel::transitionSize1)},
     {"transition-size-2", S(&PageModel::transitionSize2)},
-    {"transition-mask", S(&PageModel::transitionMask)}, {"show-script", S(&PageModel::showScript)},
-    {"hide-script", S(&PageModel::hideScript)}, {"resize-script", S(&PageModel::resizeScript)},
-    {"wheel-script", S(&PageModel::wheelScript)},
+    {"transition-mask", S(&PageModel::transitionMask)}, {"show-script", Script(&PageModel::showScript)},
+    {"hide-script", Script(&PageModel::hideScript)}, {"resize-script", Script(&PageModel::resizeScript)},
+    {"wheel-script", Script(&PageModel::wheelScript)},
     {"objects", [](PageModel& p, const YAML::Node& n) {
        if (!n.IsSequence()) Fail(n, "expected a list of objects");
        for (const auto& o : n) AddObjectNode(p, o);
@@ -318,7 +333,7 @@ const std::vector<Key<PageModel>> kPage = {
 
 const std::vector<Key<FunctionModel>> kFunction = {
     {"name", S(&FunctionModel::name)}, {"shortcut", S(&FunctionModel::shortcut)},
-    {"slot", S(&FunctionModel::slot)}, {"body", S(&FunctionModel::body)},
+    {"slot", S(&FunctionModel::slot)}, {"body", Script(&FunctionModel::body)},
 };
 
 template <typename T>
@@ -356,9 +371,9 @@ const std::vector<Key<SourceProject>> kProject = {
      }},
     {"scripts", [](SourceProject& s, const YAML::Node& n) {
        static const std::vector<Key<ProjectModel>> keys = {
-           {"error", S(&ProjectModel::errorScript)}, {"hint", S(&ProjectModel::hintScript)},
-           {"minimize", S(&ProjectModel::minimizeScript)}, {"restore", S(&ProjectModel::restoreScript)},
-           {"reserved", S(&ProjectModel::reservedScript)},
+           {"error", Script(&ProjectModel::errorScript)}, {"hint", Script(&ProjectModel::hintScript)},
+           {"minimize", Script(&ProjectModel::minimizeScript)}, {"restore", Script(&ProjectModel::restoreScript)},
+           {"reserved", Script(&ProjectModel::reservedScript)},
        };
        Apply(s.model, n, keys, "project's scripts");
      }},

@@ -180,6 +180,7 @@ class TourPlayer {
 int RunHeadless(const std::string& executableBytes, const std::string& tourText, const HeadlessOptions& options,
                 std::ostream& out) {
   sim::SimDesktop desktop;
+  if (options.startTime) desktop.loop.SetStartTime(*options.startTime);
   desktop.files.SetOwnExecutable("C:\\Presentation\\" + options.executableName, executableBytes);
   desktop.files.UseResourcesOfOwnExecutable();
   TourPlayer tour(desktop, ParseTour(tourText), options, out);

@@ -3,14 +3,20 @@
 // desktop, driven by a tour of timed user actions (docs/tour-format.md),
 // with a trace of what happened.
 
+#include <optional>
 #include <ostream>
 #include <string>
+
+#include "platform/loop.h"
 
 namespace vx::tools {
 
 struct HeadlessOptions {
   std::string executableName = "presentation.exe";  // how the player sees its own file
   std::string screenshotFolder;                     // where relative screenshot names go
+  // The wall-clock time at the start of the virtual clock; without it the
+  // simulated desktop's fixed start, so that a run repeats exactly.
+  std::optional<platform::LocalDateTime> startTime;
 };
 
 // Prints the trace (UTF-8, one event a line). 0 when the tour ran through,

@@ -1,8 +1,9 @@
 // vxrun: runs action scripts on the simulated desktop.
 //   vxrun --script FILE [--answer N]... [--utf8]
-//   vxrun --headless FILE.exe --tour FILE
+//   vxrun --headless FILE.exe --tour FILE [--fixed-clock]
 
 #include <cstring>
+#include <ctime>
 #include <fstream>
 #include <functional>
 #include <iostream>
@@ -17,7 +18,7 @@ namespace {
 
 int Usage() {
   std::cerr << "usage: vxrun --script FILE [--answer BUTTON]... [--utf8]\n"
-               "       vxrun --headless FILE.exe --tour FILE\n";
+               "       vxrun --headless FILE.exe --tour FILE [--fixed-clock]\n";
   return 2;
 }
 
@@ -59,11 +60,21 @@ std::string FolderOf(const std::string& path) {
   return slash == std::string::npos ? std::string() : path.substr(0, slash);
 }
 
+// A person's run shows today's date; --fixed-clock repeats a run exactly.
+vx::platform::LocalDateTime WallClockNow() {
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+  localtime_r(&now, &local);
+  return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec, 0};
+}
+
 int HeadlessMode(const std::vector<std::string>& args) {
   std::string executable;
   std::string tourFile;
+  bool fixedClock = false;
   for (std::size_t i = 0; i < args.size(); ++i) {
     if (args[i] == "--tour" && i + 1 < args.size()) tourFile = args[++i];
+    else if (args[i] == "--fixed-clock") fixedClock = true;
     else if (executable.empty() && !args[i].starts_with("--")) executable = args[i];
     else return Usage();
   }
@@ -82,6 +93,7 @@ int HeadlessMode(const std::vector<std::string>& args) {
   const auto slash = executable.find_last_of('/');
   options.executableName = slash == std::string::npos ? executable : executable.substr(slash + 1);
   options.screenshotFolder = FolderOf(tourFile);
+  if (!fixedClock) options.startTime = WallClockNow();
   return vx::tools::RunHeadless(exe, tour, options, std::cout);
 }
 

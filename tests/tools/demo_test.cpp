@@ -1,0 +1,111 @@
+// The demo presentation, played with its own tour: the source in
+// examples/demo must keep working as the runtime grows.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "platform/sim/sim_pictures.h"
+#include "tests/support/pe_builder.h"
+#include "tests/support/sim_fixture.h"
+#include "tools/common/container_writer.h"
+#include "tools/common/pe_writer.h"
+#include "tools/vxpack/manifest.h"
+#include "tools/vxrun/headless_player.h"
+
+namespace vx {
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path kDemo = fs::path(VX_SOURCE_DIR) / "examples" / "demo";
+const fs::path kFont = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
+
+std::string ReadAll(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  return bytes.str();
+}
+
+class DemoTest : public ::testing::Test {
+ protected:
+  DemoTest() : work_(fs::temp_directory_path() / ("vx-demo-" + std::to_string(::getpid()))) {
+    fs::create_directories(work_ / "source");
+    fs::create_directories(work_ / "shots");
+  }
+  ~DemoTest() override { fs::remove_all(work_); }
+
+  // Staged as scripts/demo.sh stages it: the source and the font it ships.
+  std::string Executable() {
+    for (const auto& entry : fs::directory_iterator(kDemo)) fs::copy(entry.path(), work_ / "source");
+    fs::copy(kFont, work_ / "source" / "DejaVuSans.ttf");
+    const tools::SourceProject source = tools::ReadSourceFolder((work_ / "source").string());
+    const std::string player =
+        test::PeBuilder().Section(".text", std::string(0x200, '\xC3'), 0x60000020).Build();
+    const std::string exe = tools::WithRcDataResources(player, tools::WriteResources(source.model, source.key));
+    return exe + test::ExecutableWithTrailer(test::kDeliveredTrailer).substr(256);
+  }
+  std::string Play() {
+    tools::HeadlessOptions options;
+    options.screenshotFolder = (work_ / "shots").string();
+    std::ostringstream out;
+    status = tools::RunHeadless(Executable(), ReadAll(kDemo / "tour.txt"), options, out);
+    return out.str();
+  }
+  platform::Picture Shot(const std::string& name) {
+    auto picture = sim::DecodePng(ReadAll(work_ / "shots" / name));
+    return picture ? *picture : platform::Picture{};
+  }
+
+  int status = -1;
+
+ private:
+  fs::path work_;
+};
+
+// The pixels of a band of rows that differ from the page colour.
+int InkInRows(const platform::Picture& shot, int top, int bottom, Rgba page) {
+  int ink = 0;
+  if (shot.frames.empty()) return 0;
+  const RgbaImage& image = shot.frames.front().image;
+  for (int y = top; y < bottom && y < image.Height(); ++y)
+    for (int x = 0; x < image.Width(); ++x)
+      if (!(image.At(x, y) == page)) ++ink;
+  return ink;
+}
+
+TEST_F(DemoTest, TheTourVisitsEveryPageWithoutAnError) {
+  if (!fs::exists(kFont)) GTEST_SKIP() << "fonts-dejavu-core is not installed";
+  const std::string trace = Play();
+  EXPECT_EQ(status, 0) << trace;
+  EXPECT_EQ(trace.find("error"), std::string::npos) << trace;
+  EXPECT_NE(trace.find("$visitor = \"Ada\""), std::string::npos) << trace;
+  EXPECT_NE(trace.find("#seconds = 2"), std::string::npos) << trace;
+  // No keeps the page, Yes goes on.
+  const auto no = trace.find("msgbox [Vexorelle] Show the Persian page now? -> 7");
+  const auto yes = trace.find("msgbox [Vexorelle] Show the Persian page now? -> 6");
+  ASSERT_NE(no, std::string::npos) << trace;
+  ASSERT_NE(yes, std::string::npos) << trace;
+  EXPECT_EQ(trace.find("show VX_APPLICATION_FORM2"), trace.find("show VX_APPLICATION_FORM2", yes)) << trace;
+  EXPECT_NE(trace.find("show VX_APPLICATION_FORM3"), std::string::npos) << trace;
+  EXPECT_NE(trace.find("presentation ended with exit code 1"), std::string::npos) << trace;
+
+  // Today's Persian date is written into the second text by the page's show
+  // script; the greeting into the first page's.
+  const Rgba persianPage{0xE8, 0xF0, 0xF4, 255};
+  EXPECT_GT(InkInRows(Shot("4-persian.png"), 100, 130, persianPage), 100);
+  const Rgba welcomePage{0xF4, 0xF1, 0xE8, 255};
+  EXPECT_GT(InkInRows(Shot("3-greeted.png"), 160, 184, welcomePage), 100);
+  EXPECT_GT(InkInRows(Shot("3-greeted.png"), 300, 320, welcomePage), 100);  // the seconds
+
+  // The ring handed the box a new mouse-up script, which turned it green.
+  const platform::Picture box = Shot("7-new-script.png");
+  ASSERT_FALSE(box.frames.empty());
+  EXPECT_EQ(box.frames.front().image.At(120, 90), (Rgba{0x60, 0xC0, 0x60, 255}));
+}
+
+}  // namespace
+}  // namespace vx
