@@ -37,8 +37,9 @@ std::string ModifierText(platform::Input& input) {
 
 }  // namespace
 
-void TVXForm::OnKeyDown(int virtualKey) {
-  if (TVXForm* main = app_.MainForm()) main->FormShortCut(*this, virtualKey);
+bool TVXForm::OnKeyDown(int virtualKey) {
+  TVXForm* main = app_.MainForm();
+  return main != nullptr && main->FormShortCut(*this, virtualKey);
 }
 
 bool TVXForm::FormShortCut(TVXForm& target, int virtualKey) {

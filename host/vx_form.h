@@ -73,7 +73,7 @@ class TVXForm : public platform::WindowListener {
   void OnMouseMove(platform::Point at) override;
   void OnMouseWheel(bool up) override;
   // host/shortcuts.cpp: every page hands its key presses to the main form.
-  void OnKeyDown(int virtualKey) override;
+  bool OnKeyDown(int virtualKey) override;
   // Runs the author functions whose shortcut is this key with the modifiers
   // held now; true when one ran. target is the page that got the key.
   bool FormShortCut(TVXForm& target, int virtualKey);

@@ -51,7 +51,8 @@ class WindowListener {
   // A key went down while the window or one of its child controls had the
   // focus (virtual-key code). Heard before the key does anything else: Tab,
   // Shift+Tab and Enter then move the focus or click (util/dialog_keys.h).
-  virtual void OnKeyDown(int /*virtualKey*/) {}
+  // True when the window used the key (a shortcut): it then goes no further.
+  virtual bool OnKeyDown(int /*virtualKey*/) { return false; }
 };
 
 // The button-face colour of the classic theme, a new form's colour.

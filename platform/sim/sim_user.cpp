@@ -89,9 +89,10 @@ void SimUser::KeyDown(int virtualKey) {
   input_.SetKeyDown(virtualKey, true);
   auto* target = dynamic_cast<SimWindow*>(forms_.ActiveWindow());
   if (target == nullptr || !target->IsEnabled()) return;
-  target->Deliver([virtualKey](platform::WindowListener& l) { l.OnKeyDown(virtualKey); });
+  bool used = false;
+  target->Deliver([virtualKey, &used](platform::WindowListener& l) { used = l.OnKeyDown(virtualKey); });
   // What the page did with the key may have closed or disabled it.
-  if (!forms_.IsLive(target) || !target->IsVisible() || !target->IsEnabled()) return;
+  if (used || !forms_.IsLive(target) || !target->IsVisible() || !target->IsEnabled()) return;
   const KeyModifiers held{input_.IsKeyDown(platform::vk::Shift), input_.IsKeyDown(platform::vk::Control),
                           input_.IsKeyDown(platform::vk::Menu)};
   PressDialogKey(*target, virtualKey, held);

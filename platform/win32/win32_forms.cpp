@@ -329,7 +329,9 @@ bool Win32Window::TakeKey(const MSG& msg) {
   // The page hears every key first, whatever control has the focus: its
   // shortcuts decide for themselves whether an edit box keeps the key.
   const int key = static_cast<int>(msg.wParam);
-  if (listener_ != nullptr) owner_.loop_.Dispatch([this, key] { listener_->OnKeyDown(key); });
+  bool used = false;
+  if (listener_ != nullptr) owner_.loop_.Dispatch([this, key, &used] { used = listener_->OnKeyDown(key); });
+  if (used) return true;
   // Asked after the page's handler ran: its script may have moved things.
   std::vector<DialogControl> states;
   int focused = -1;

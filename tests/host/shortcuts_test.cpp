@@ -77,6 +77,18 @@ TEST_F(ShortcutTest, NoShortcutWhileAnEditBoxHasTheFocus) {
   EXPECT_EQ(Runs(), "1");
 }
 
+TEST_F(ShortcutTest, AShortcutKeepsItsKeyFromTheControls) {
+  auto& ok = project.pages.front().AddButton("ok");
+  ok.bounds = {10, 10, 80, 24};
+  ok.isDefault = true;
+  ok.scripts.mouseUp = "$runs=$runs+\"b\"";
+  AddFunction("000ENTER", "$runs=$runs+\"s\"");
+  Start();
+  // Without the shortcut Enter would click the default button.
+  desktop.user.Key(13);
+  EXPECT_EQ(Runs(), "s");
+}
+
 TEST_F(ShortcutTest, OtherPagesUseTheMainFormsShortcuts) {
   AddFunction("001X", "$runs=$runs+\"x\"");
   Start();

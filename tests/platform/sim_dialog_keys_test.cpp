@@ -15,7 +15,10 @@ namespace vk = platform::vk;
 // Everything a window and its controls hear, in one list.
 struct Heard : platform::WindowListener {
   std::vector<std::string> events;
-  void OnKeyDown(int key) override { events.push_back("key " + std::to_string(key)); }
+  bool OnKeyDown(int key) override {
+    events.push_back("key " + std::to_string(key));
+    return false;
+  }
 };
 
 struct ControlEar : platform::ControlListener {
@@ -147,9 +150,10 @@ TEST_F(SimDialogKeysTest, ADisabledWindowHearsNoKeysAndMovesNoFocus) {
 // default button, so Enter has nothing left to click.
 struct HidesOnEnter : Heard {
   platform::Button* button = nullptr;
-  void OnKeyDown(int key) override {
+  bool OnKeyDown(int key) override {
     Heard::OnKeyDown(key);
     if (key == vk::Return && button != nullptr) button->SetVisible(false);
+    return false;
   }
 };
 

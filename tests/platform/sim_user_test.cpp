@@ -14,7 +14,10 @@ struct Recorder : platform::WindowListener {
   void OnMouseUp(platform::MouseButton b, platform::Point at) override { Add("up", b, at); }
   void OnMouseMove(platform::Point at) override { events.push_back("move " + Where(at)); }
   void OnMouseWheel(bool up) override { events.push_back(up ? "wheel up" : "wheel down"); }
-  void OnKeyDown(int key) override { events.push_back("key " + std::to_string(key)); }
+  bool OnKeyDown(int key) override {
+    events.push_back("key " + std::to_string(key));
+    return false;
+  }
   static std::string Where(platform::Point p) { return std::to_string(p.x) + "," + std::to_string(p.y); }
   void Add(const char* what, platform::MouseButton b, platform::Point at) {
     events.push_back(std::string(what) + (b == platform::MouseButton::Right ? " right " : " left ") + Where(at));
