@@ -101,17 +101,7 @@ void Controls(const std::string& exe, const std::string& workdir) {
   Check((GetWindowLongA(ok, GWL_STYLE) & 0x0F) == BS_DEFPUSHBUTTON, "OK is not drawn as the default button");
 
   // What the page draws itself.
-  Shot shot;
-  std::vector<std::string> failed;
-  WaitFor(p, [&] {
-    shot = Shot::OfClientArea(page);
-    failed = FailedChecks(shot, kChecks);
-    return failed.empty();
-  }, 20000);
-  const std::string file = workdir + "\\controls.bmp";
-  Check(shot.Save(file), "cannot write " + file);
-  std::printf("screenshot of the controls: %s\n", HostPath(file).c_str());
-  Check(failed.empty(), "the page does not look right:\n" + Joined(failed));
+  const Shot shot = ExpectLook(p, page, kChecks, workdir + "\\controls.bmp", "the controls", "the page");
   CheckRightToLeftInk(shot);
 
   // The page-show handler takes the focus from every control; only click

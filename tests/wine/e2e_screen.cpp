@@ -106,4 +106,20 @@ std::vector<std::string> FailedChecks(const Shot& shot, const std::vector<PixelC
   return failed;
 }
 
+
+Shot ExpectLook(const Player& p, HWND window, const std::vector<PixelCheck>& checks, const std::string& file,
+                const std::string& shotName, const std::string& what) {
+  Shot shot;
+  std::vector<std::string> failed;
+  WaitFor(p, [&] {
+    shot = Shot::OfClientArea(window);
+    failed = FailedChecks(shot, checks);
+    return failed.empty();
+  }, 20000);
+  Check(shot.Save(file), "cannot write " + file);
+  std::printf("screenshot of %s: %s\n", shotName.c_str(), HostPath(file).c_str());
+  Check(failed.empty(), what + " does not look right:\n" + Joined(failed));
+  return shot;
+}
+
 }  // namespace vxe2e

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/win32/win32_common.h"
+#include "tests/wine/e2e_player.h"
 
 namespace vxe2e {
 
@@ -43,5 +44,12 @@ struct PixelCheck {
 std::vector<std::string> FailedChecks(const Shot& shot, const std::vector<PixelCheck>& checks);
 
 std::string Describe(Rgb c);
+
+// Painting follows a show by a moment: waits until the window's client area
+// passes every check, keeps that shot as file (printing "screenshot of "
+// shotName and where), and fails with what + " does not look right" and the
+// checks that never held. Returns the shot.
+Shot ExpectLook(const Player& p, HWND window, const std::vector<PixelCheck>& checks, const std::string& file,
+                const std::string& shotName, const std::string& what);
 
 }  // namespace vxe2e

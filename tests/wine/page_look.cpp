@@ -79,18 +79,7 @@ void PageLook(const std::string& exe, const std::string& workdir) {
         "page 1 was never shown; trace:\n" + Joined(TraceLines(p)));
   CheckFrame(page);
   Check(PageCalled(p, "Second page") == nullptr, "page 2 is shown too");
-  // Painting follows the show by a moment: wait until the page looks right.
-  Shot shot;
-  std::vector<std::string> failed;
-  WaitFor(p, [&] {
-    shot = Shot::OfClientArea(page);
-    failed = FailedChecks(shot, kChecks);
-    return failed.empty();
-  }, 20000);
-  const std::string file = workdir + "\\page1.bmp";
-  Check(shot.Save(file), "cannot write " + file);
-  std::printf("screenshot of page 1: %s\n", HostPath(file).c_str());
-  Check(failed.empty(), "page 1 does not look right:\n" + Joined(failed));
+  ExpectLook(p, page, kChecks, workdir + "\\page1.bmp", "page 1", "page 1");
   CloseAndExpectTheEnd(p, page);
 }
 
