@@ -55,9 +55,7 @@ void ExtractEmbed(Application& app, const Project& project, bool all) {
       if (!all && !IsCursorFile(name)) continue;
       // Nothing is ever written outside the folder.
       if (name.empty()) continue;
-      const auto bytes = files.ReadOwnResource("DATAE" + std::to_string(i));
-      if (!bytes) break;
-      platform::WriteWholeFile(files, folder + name, *bytes);
+      if (!files.ExtractOwnResource("DATAE" + std::to_string(i), folder + name)) break;
       ShowProgress(app, count, i);
     }
   } catch (const Error&) {

@@ -7,6 +7,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace vx::platform {
 
@@ -26,7 +27,7 @@ class File {
   virtual void Seek(std::uint64_t position) = 0;
   // Reads exactly count bytes at the current position, or throws.
   virtual std::string Read(std::size_t count) = 0;
-  virtual void Write(const std::string& bytes) = 0;
+  virtual void Write(std::string_view bytes) = 0;
 };
 
 enum class OpenMode {
@@ -52,6 +53,11 @@ class Files {
   virtual std::string OwnExecutablePath() = 0;
   // The named RCDATA resource of the own executable, or nothing.
   virtual std::optional<std::string> ReadOwnResource(const std::string& name) = 0;
+  // Writes that resource to a new file at path straight from the loaded
+  // image (embedded files run to hundreds of megabytes: no copy on the way).
+  // False when there is no such resource; vx::OsError when the file cannot
+  // be written.
+  virtual bool ExtractOwnResource(const std::string& name, const std::string& path) = 0;
 
   // The user's temporary folder, ending with "\".
   virtual std::string TempFolder() = 0;

@@ -318,14 +318,16 @@ std::vector<PeResource> ReadRcDataResources(std::string_view image) {
   return resources;
 }
 
-std::optional<std::string> FindRcDataResource(std::string_view image, std::string_view name) {
-  const PeImageInfo info = InspectPeImage(image);
-  for (const PeResourceLeaf& leaf : ReadResourceTree(image, info)) {
-    if (IsRcDataName(leaf) && SameNameIgnoringCase(leaf.name.name, name)) {
-      return std::string(image.substr(static_cast<std::size_t>(leaf.dataOffset), leaf.size));
-    }
-  }
+std::optional<PeResourceLeaf> FindRcDataLeaf(const std::vector<PeResourceLeaf>& leaves, std::string_view name) {
+  for (const PeResourceLeaf& leaf : leaves)
+    if (IsRcDataName(leaf) && SameNameIgnoringCase(leaf.name.name, name)) return leaf;
   return std::nullopt;
+}
+
+std::optional<std::string> FindRcDataResource(std::string_view image, std::string_view name) {
+  const auto leaf = FindRcDataLeaf(ReadResourceTree(image, InspectPeImage(image)), name);
+  if (!leaf) return std::nullopt;
+  return std::string(image.substr(static_cast<std::size_t>(leaf->dataOffset), leaf->size));
 }
 
 }  // namespace vx

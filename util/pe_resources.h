@@ -93,4 +93,9 @@ std::vector<PeResourceLeaf> ReadResourceTree(std::string_view image, const PeIma
 // UTF-16 to 8 bits: ASCII units kept, anything else becomes '?'.
 std::string ResourceNameToBytes(std::u16string_view name);
 
+// The named RCDATA leaf that Windows' lookup finds among leaves (as
+// ReadResourceTree gives them), or nothing: a caller that keeps the image
+// reads its bytes in place, without a copy.
+std::optional<PeResourceLeaf> FindRcDataLeaf(const std::vector<PeResourceLeaf>& leaves, std::string_view name);
+
 }  // namespace vx

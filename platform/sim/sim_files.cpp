@@ -43,13 +43,17 @@ class SimFile : public platform::File {
     position_ += count;
     return out;
   }
-  void Write(const std::string& bytes) override {
+  void Write(std::string_view bytes) override {
     if (!writable_) throw OsError("File not open for writing: " + key_);
     std::string& data = owner_.files_[key_];
     if (position_ > data.size()) data.resize(static_cast<std::size_t>(position_), '\0');
     const auto at = static_cast<std::size_t>(position_);
-    if (at + bytes.size() > data.size()) data.resize(at + bytes.size());
-    std::copy(bytes.begin(), bytes.end(), data.begin() + static_cast<std::ptrdiff_t>(at));
+    if (at == data.size()) {
+      data.append(bytes);  // the usual case: no zero fill before the copy
+    } else {
+      if (at + bytes.size() > data.size()) data.resize(at + bytes.size());
+      std::copy(bytes.begin(), bytes.end(), data.begin() + static_cast<std::ptrdiff_t>(at));
+    }
     position_ += bytes.size();
   }
 
@@ -149,11 +153,38 @@ void SimFiles::RemoveFile(const std::string& path) {
   log_.Add("delete " + path);
 }
 
+std::optional<std::string_view> SimFiles::OwnResourceBytes(const std::string& name) {
+  if (!resourcesFromImage_) {
+    auto it = resources_.find(Upper(name));
+    if (it == resources_.end()) return std::nullopt;
+    return std::string_view(it->second);
+  }
+  auto it = files_.find(Key(ownPath_));
+  if (it == files_.end()) return std::nullopt;
+  const std::string& image = it->second;
+  if (ownIndex_.data != image.data() || ownIndex_.size != image.size()) {
+    ownIndex_.data = image.data();
+    ownIndex_.size = image.size();
+    ownIndex_.leaves = ReadResourceTree(image, InspectPeImage(image));
+  }
+  const auto leaf = FindRcDataLeaf(ownIndex_.leaves, name);
+  if (!leaf) return std::nullopt;
+  return std::string_view(image).substr(static_cast<std::size_t>(leaf->dataOffset), leaf->size);
+}
+
 std::optional<std::string> SimFiles::ReadOwnResource(const std::string& name) {
-  if (resourcesFromImage_) return FindRcDataResource(Contents(ownPath_), name);
-  auto it = resources_.find(Upper(name));
-  if (it == resources_.end()) return std::nullopt;
-  return it->second;
+  const auto bytes = OwnResourceBytes(name);
+  if (!bytes) return std::nullopt;
+  return std::string(*bytes);
+}
+
+bool SimFiles::ExtractOwnResource(const std::string& name, const std::string& path) {
+  const auto bytes = OwnResourceBytes(name);
+  if (!bytes) return false;
+  // Through a file as any write, so failures and the log stay the same;
+  // the disk's copy is the only one made.
+  Open(path, platform::OpenMode::Create)->Write(*bytes);
+  return true;
 }
 
 }  // namespace vx::sim

@@ -3,11 +3,15 @@
 // the own executable's resources, and injectable failures.
 
 #include <map>
+#include <optional>
+#include <string_view>
+#include <vector>
 #include <set>
 #include <string>
 
 #include "platform/files.h"
 #include "platform/sim/sim_log.h"
+#include "util/pe_resources.h"
 
 namespace vx::sim {
 
@@ -44,6 +48,7 @@ class SimFiles : public platform::Files {
   void RemoveFile(const std::string& path) override;
   std::string OwnExecutablePath() override { return ownPath_; }
   std::optional<std::string> ReadOwnResource(const std::string& name) override;
+  bool ExtractOwnResource(const std::string& name, const std::string& path) override;
   std::string TempFolder() override { return tempFolder_; }
   std::string WindowsFolder() override { return "C:\\WINDOWS"; }
   platform::DriveKind DriveKindOf(const std::string& root) override;
@@ -64,6 +69,15 @@ class SimFiles : public platform::Files {
   std::set<std::string> readErrors_;
   std::map<std::string, std::string> resources_;  // upper-case name -> bytes
   bool resourcesFromImage_ = false;
+  // The resource tree of the own executable as it lies on the disk, read
+  // again only when that file changed.
+  struct OwnImageIndex {
+    const char* data = nullptr;
+    std::size_t size = 0;
+    std::vector<PeResourceLeaf> leaves;
+  };
+  OwnImageIndex ownIndex_;
+  std::optional<std::string_view> OwnResourceBytes(const std::string& name);
   std::string ownPath_ = "C:\\Program Files\\Presentation\\presentation.exe";
   std::string tempFolder_ = "C:\\TEMP\\";
   struct Drive {

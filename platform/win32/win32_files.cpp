@@ -34,7 +34,7 @@ class Win32File : public platform::File {
     }
     return out;
   }
-  void Write(const std::string& bytes) override {
+  void Write(std::string_view bytes) override {
     std::size_t done = 0;
     while (done < bytes.size()) {
       DWORD put = 0;
@@ -106,7 +106,11 @@ std::string Win32Files::OwnExecutablePath() {
   }
 }
 
-std::optional<std::string> Win32Files::ReadOwnResource(const std::string& name) {
+namespace {
+
+// The resource's bytes where the loader mapped the image: valid for the
+// life of the process.
+std::optional<std::string_view> OwnResourceBytes(const std::string& name) {
   const auto rcData = reinterpret_cast<LPCSTR>(static_cast<ULONG_PTR>(10));  // RT_RCDATA
   HRSRC info = FindResourceA(nullptr, name.c_str(), rcData);
   if (info == nullptr) return std::nullopt;
@@ -114,7 +118,22 @@ std::optional<std::string> Win32Files::ReadOwnResource(const std::string& name) 
   const DWORD size = SizeofResource(nullptr, info);
   const void* data = loaded != nullptr ? LockResource(loaded) : nullptr;
   if (data == nullptr) ThrowLastError("Cannot load resource " + name);
-  return std::string(static_cast<const char*>(data), size);
+  return std::string_view(static_cast<const char*>(data), size);
+}
+
+}  // namespace
+
+std::optional<std::string> Win32Files::ReadOwnResource(const std::string& name) {
+  const auto bytes = OwnResourceBytes(name);
+  if (!bytes) return std::nullopt;
+  return std::string(*bytes);
+}
+
+bool Win32Files::ExtractOwnResource(const std::string& name, const std::string& path) {
+  const auto bytes = OwnResourceBytes(name);
+  if (!bytes) return false;
+  Open(path, platform::OpenMode::Create)->Write(*bytes);
+  return true;
 }
 
 std::string Win32Files::TempFolder() {

@@ -13,6 +13,7 @@ class Win32Files : public platform::Files {
   void RemoveFile(const std::string& path) override;
   std::string OwnExecutablePath() override;
   std::optional<std::string> ReadOwnResource(const std::string& name) override;
+  bool ExtractOwnResource(const std::string& name, const std::string& path) override;
   std::string TempFolder() override;
   std::string WindowsFolder() override;
   platform::DriveKind DriveKindOf(const std::string& root) override;

@@ -177,11 +177,12 @@ class TourPlayer {
 
 }  // namespace
 
-int RunHeadless(const std::string& executableBytes, const std::string& tourText, const HeadlessOptions& options,
+int RunHeadless(std::string executableBytes, const std::string& tourText, const HeadlessOptions& options,
                 std::ostream& out) {
   sim::SimDesktop desktop;
   if (options.startTime) desktop.loop.SetStartTime(*options.startTime);
-  desktop.files.SetOwnExecutable("C:\\Presentation\\" + options.executableName, executableBytes);
+  // The simulated disk keeps the only copy of the executable.
+  desktop.files.SetOwnExecutable("C:\\Presentation\\" + options.executableName, std::move(executableBytes));
   desktop.files.UseResourcesOfOwnExecutable();
   TourPlayer tour(desktop, ParseTour(tourText), options, out);
   std::unique_ptr<Application> app;

@@ -22,7 +22,7 @@ struct HeadlessOptions {
 // Prints the trace (UTF-8, one event a line). 0 when the tour ran through,
 // also when the presentation ended itself; 1 on a tour error (the trace
 // ends with "tour error: line N: ...").
-int RunHeadless(const std::string& executableBytes, const std::string& tourText, const HeadlessOptions& options,
+int RunHeadless(std::string executableBytes, const std::string& tourText, const HeadlessOptions& options,
                 std::ostream& out);
 
 }  // namespace vx::tools

@@ -9,6 +9,7 @@
 #include <iostream>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "tools/vxrun/headless_player.h"
@@ -22,13 +23,17 @@ int Usage() {
   return 2;
 }
 
+// One read into a buffer of the file's size: presentations carry their
+// media, and every extra copy of them is paid for at start-up.
 bool ReadFile(const std::string& path, std::string& bytes) {
-  std::ifstream in(path, std::ios::binary);
+  std::ifstream in(path, std::ios::binary | std::ios::ate);
   if (!in) return false;
-  std::ostringstream text;
-  text << in.rdbuf();
-  bytes = text.str();
-  return true;
+  const std::streamoff size = in.tellg();
+  if (size < 0) return false;
+  bytes.resize(static_cast<std::size_t>(size));
+  in.seekg(0);
+  in.read(bytes.data(), size);
+  return static_cast<bool>(in) || size == 0;
 }
 
 int ScriptMode(const std::vector<std::string>& args) {
@@ -94,7 +99,7 @@ int HeadlessMode(const std::vector<std::string>& args) {
   options.executableName = slash == std::string::npos ? executable : executable.substr(slash + 1);
   options.screenshotFolder = FolderOf(tourFile);
   if (!fixedClock) options.startTime = WallClockNow();
-  return vx::tools::RunHeadless(exe, tour, options, std::cout);
+  return vx::tools::RunHeadless(std::move(exe), tour, options, std::cout);
 }
 
 struct Mode {
