@@ -14,4 +14,9 @@ void PageLook(const std::string& exe, const std::string& workdir);
 // focus, and Enter clicking the default button; kept as controls.bmp.
 void Controls(const std::string& exe, const std::string& workdir);
 
+// tests/wine/window-look: a caption, translucency and a colour key set by
+// the page's show script, read back from the window's styles and layered
+// attributes and from the screen; kept as window.bmp.
+void WindowLook(const std::string& exe, const std::string& workdir);
+
 }  // namespace vxe2e

@@ -97,6 +97,7 @@ const std::map<std::string, Scenario>& Scenarios() {
        }},
       {"page-look", PageLook},
       {"controls", Controls},
+      {"window-look", WindowLook},
       {"startup-failure",
        [](const std::string& player, const std::string& workdir) {
          StartupFailure(CopyOfPlayer(player, workdir, "damaged.exe"), workdir);
