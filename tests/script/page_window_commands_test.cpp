@@ -67,6 +67,11 @@ TEST_F(PageCommandsTest, RightToLeftTurnsThePageAround) {
   EXPECT_FALSE(Win(1).Look().rightToLeft);
   EXPECT_EQ(Run("62(0.6)"), std::nullopt);  // rounded: 1
   EXPECT_TRUE(Win(1).Look().rightToLeft);
+  // The vertical scroll bar goes to the left side.
+  EXPECT_EQ(Run("74(1)"), std::nullopt);
+  EXPECT_EQ(Win(1).ClientOrigin().x, Win(1).Bounds().left + sim::kScrollBarSize);
+  EXPECT_EQ(Run("62(0)"), std::nullopt);
+  EXPECT_EQ(Win(1).ClientOrigin().x, Win(1).Bounds().left);
 }
 
 TEST_F(PageCommandsTest, CentringOnlyWhenTheFlagIsSet) {
