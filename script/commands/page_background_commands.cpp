@@ -43,22 +43,22 @@ void BackgroundValue(CommandContext& c) {
 }
 
 constexpr CommandRow kRows[] = {
-    {81, PictureFile},
-    {82, DrawStyle},
-    {83, BackgroundFlag<&BackgroundSettings::smoothStretch>},
-    {84, BackgroundFlag<&BackgroundSettings::greyScale>},
-    {85, BackgroundFlag<&BackgroundSettings::flipHorizontal>},
-    {86, BackgroundFlag<&BackgroundSettings::flipVertical>},
-    {87, BackgroundFlag<&BackgroundSettings::emboss>},
-    {88, BackgroundFlag<&BackgroundSettings::invert>},
-    {89, BackgroundFlag<&BackgroundSettings::transparent>},
-    {90, TransparentColor},
-    {91, BackgroundValue<&BackgroundSettings::lightness>},
-    {92, BackgroundValue<&BackgroundSettings::blur>},
-    {93, BackgroundValue<&BackgroundSettings::contrast>},
-    {94, BackgroundValue<&BackgroundSettings::saturation>},
-    {95, BackgroundValue<&BackgroundSettings::sharpen>},
-    {96, BackgroundValue<&BackgroundSettings::sponge>},
+    {81, OnMainThread<PictureFile>},
+    {82, OnMainThread<DrawStyle>},
+    {83, OnMainThread<BackgroundFlag<&BackgroundSettings::smoothStretch>>},
+    {84, OnMainThread<BackgroundFlag<&BackgroundSettings::greyScale>>},
+    {85, OnMainThread<BackgroundFlag<&BackgroundSettings::flipHorizontal>>},
+    {86, OnMainThread<BackgroundFlag<&BackgroundSettings::flipVertical>>},
+    {87, OnMainThread<BackgroundFlag<&BackgroundSettings::emboss>>},
+    {88, OnMainThread<BackgroundFlag<&BackgroundSettings::invert>>},
+    {89, OnMainThread<BackgroundFlag<&BackgroundSettings::transparent>>},
+    {90, OnMainThread<TransparentColor>},
+    {91, OnMainThread<BackgroundValue<&BackgroundSettings::lightness>>},
+    {92, OnMainThread<BackgroundValue<&BackgroundSettings::blur>>},
+    {93, OnMainThread<BackgroundValue<&BackgroundSettings::contrast>>},
+    {94, OnMainThread<BackgroundValue<&BackgroundSettings::saturation>>},
+    {95, OnMainThread<BackgroundValue<&BackgroundSettings::sharpen>>},
+    {96, OnMainThread<BackgroundValue<&BackgroundSettings::sponge>>},
 };
 
 // A file that cannot be read leaves the old picture on the page.

@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <thread>
+
 #include "host/pages.h"
+#include "script/app_thread.h"
 #include "platform/sim/sim_controls.h"
 #include "tests/script/page_commands_fixture.h"
 
@@ -321,6 +325,21 @@ TEST_F(PageCommandsTest, ForegroundBringsTheNamedPageOrTheCurrentOne) {
   EXPECT_EQ(Run("58(\"One\")"), std::nullopt);
   EXPECT_FALSE(Win(1).IsVisible());
   EXPECT_EQ(desktop.forms.ActiveWindow(), &Win(2));
+}
+
+TEST_F(PageCommandsTest, AScriptThreadHasThePageChangedByTheMainThread) {
+  Start();
+  app->project.threadPriorities = {0, 5};
+  app->project.functions.push_back(TFunc{"worker", "", 1, {"59(\"From a thread\")", "#w=1"}});
+  EXPECT_EQ(Run("108()"), std::nullopt);
+  ASSERT_TRUE(desktop.loop.WaitForPosted(10000));
+  EXPECT_EQ(Win(1).Caption(), "One");  // the worker waits for the main thread
+  EXPECT_EQ(desktop.loop.RunPosted(), 1);
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+  while (app->values.GetNumVar("w") != 1 && std::chrono::steady_clock::now() < deadline)
+    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  EXPECT_EQ(app->values.GetNumVar("w"), 1);
+  EXPECT_EQ(Win(1).Caption(), "From a thread");
 }
 
 }  // namespace
