@@ -83,7 +83,7 @@ void PaintPageBackground(platform::Canvas& canvas, const PageSettings& page, pla
       canvas.DrawImage(image, first, bg.smoothStretch);
     }
   }
-  if (page.frameShape.outlined) {
+  if (page.frameShape.visible && page.frameShape.outlined) {
     platform::Pen pen;
     canvas.SetPen(pen);
     platform::Brush brush;

@@ -47,8 +47,9 @@ struct BackgroundSettings {
 };
 
 // The frame shape bgshape: filled with the window colour, outlined when the
-// page asks for it.
+// page asks for it; scripts show and hide it.
 struct FrameShapeSettings {
+  bool visible = true;
   bool outlined = false;
   platform::Color fill = 0;
 };

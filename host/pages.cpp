@@ -75,6 +75,26 @@ void ShowPageByName(Application& app, const std::string& name) {
 
 int GetCursorByNum(int n) { return n < 0 ? 0 : n; }
 
+namespace {
+
+std::optional<platform::Picture> DecodeBackground(platform::Pictures& pictures, const std::string& bytes) {
+  using platform::PictureFormat;
+  for (PictureFormat format : {PictureFormat::Jpeg, PictureFormat::Bitmap, PictureFormat::Png, PictureFormat::Gif,
+                               PictureFormat::Metafile, PictureFormat::Icon}) {
+    auto picture = pictures.Decode(bytes, format);
+    if (picture && !picture->frames.empty()) return picture;
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
+platform::Picture BackgroundFromFile(Application& app, const std::string& path) {
+  auto picture = DecodeBackground(app.platform.pictures, platform::ReadWholeFile(app.platform.files, path));
+  if (!picture) throw Error("The picture " + path + " cannot be read.");
+  return std::move(*picture);
+}
+
 std::optional<platform::Picture> GetBG(Application& app, int n) {
   auto& files = app.platform.files;
   const auto resource = files.ReadOwnResource("BDATAG" + std::to_string(n));
@@ -83,13 +103,7 @@ std::optional<platform::Picture> GetBG(Application& app, int n) {
   std::optional<platform::Picture> picture;
   try {
     platform::WriteWholeFile(files, temp, *resource);
-    const std::string bytes = platform::ReadWholeFile(files, temp);
-    using platform::PictureFormat;
-    for (PictureFormat format : {PictureFormat::Jpeg, PictureFormat::Bitmap, PictureFormat::Png, PictureFormat::Gif,
-                                 PictureFormat::Metafile, PictureFormat::Icon}) {
-      picture = app.platform.pictures.Decode(bytes, format);
-      if (picture) break;
-    }
+    picture = DecodeBackground(app.platform.pictures, platform::ReadWholeFile(files, temp));
   } catch (const Error&) {
     picture.reset();
   }

@@ -46,4 +46,9 @@ int GetCursorByNum(int n);
 // format reads it; vx::Error when the resource is missing.
 std::optional<platform::Picture> GetBG(Application& app, int n);
 
+// A background picture from a file, read as GetBG reads the resource. The
+// platform's file error when the file cannot be read; vx::Error when no
+// format reads it.
+platform::Picture BackgroundFromFile(Application& app, const std::string& path);
+
 }  // namespace vx

@@ -6,6 +6,8 @@
 #include "host/pages.h"
 #include "host/terminate.h"
 #include "objects/page_objects.h"
+#include "objects/vx_native.h"
+#include "util/error.h"
 #include "util/services.h"
 
 namespace vx {
@@ -35,6 +37,16 @@ ObjectEvents& TVXForm::Events() {
   if (main != nullptr && main != this) return main->Events();
   if (!events_) events_ = std::make_unique<ObjectEvents>(app_);
   return *events_;
+}
+
+void TVXForm::FocusObject(const std::string& objectName) {
+  TVXObject* object = components_->Find("OBJ" + objectName);
+  if (object == nullptr) throw Error(kMissingObjectMessage);
+  auto* control = dynamic_cast<TVXNativeControl*>(object);
+  if (control == nullptr || !control->Visible() || !control->Enabled() || !window_->IsVisible() ||
+      !window_->IsEnabled())
+    throw Error("Cannot focus a disabled or invisible window");
+  control->Focus();
 }
 
 void TVXForm::OnShown() {

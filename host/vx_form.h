@@ -56,6 +56,11 @@ class TVXForm : public platform::WindowListener {
   // The page's objects in z-order; the windowless ones are drawn by the page.
   PageObjects& Components() { return *components_; }
 
+  // The object "OBJ" + objectName becomes the page's active control;
+  // vx::Error when the page has none of that name or it cannot take the
+  // keyboard (windowless, hidden or disabled, or the page is hidden).
+  void FocusObject(const std::string& objectName);
+
   // The objects' event handlers: the main form's, whichever page asks.
   ObjectEvents& Events();
   // The hover poller, 1 ms, running from the page's creation.

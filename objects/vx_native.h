@@ -35,6 +35,8 @@ class TVXNativeControl : public TVXControl, public platform::ControlListener {
   // Where Tab visits the control among the page's tab stops.
   void SetTabOrder(int order);
   int TabOrder() const { return tabOrder_; }
+  // The keyboard focus: the page's active control from now on.
+  void Focus() { NativeControl().Focus(); }
 
   // What event routing attaches; the control's notifications call them.
   std::function<void()> ChangeHandler;

@@ -61,6 +61,7 @@ inline constexpr Color kButtonFaceColor = MakeColor(212, 208, 200);
 // How a page window looks beyond its frame.
 struct WindowLook {
   bool rightToLeft = false;  // reading order and the side of the scroll bar
+  // Shown scroll bars take their width from the client area.
   bool horizontalScrollBar = false;
   bool verticalScrollBar = false;
   bool alphaBlend = false;
@@ -243,6 +244,9 @@ class Window {
   virtual void ShowModal() = 0;
   // No child control keeps the keyboard focus; the window itself has it.
   virtual void ClearFocus() = 0;
+  // In front of every other window of the desktop, with the keyboard, as a
+  // click on it would make it; nothing for a hidden window.
+  virtual void BringToForeground() = 0;
 };
 
 struct WindowOptions {

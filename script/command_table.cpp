@@ -20,6 +20,8 @@ constexpr Family kFamilies[] = {
     commands::NoEffectCommands,
     commands::NavigationCommands,
     commands::WindowCommands,
+    commands::PageWindowCommands,
+    commands::PageBackgroundCommands,
 };
 
 // Codes 0 ... 107 are built in; 108 and above are author functions.

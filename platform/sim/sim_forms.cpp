@@ -20,27 +20,116 @@ SimWindow::Insets SimWindow::FrameInsets() const {
   // Fixed metrics of the simulated theme: a 19-pixel caption (15 for tool
   // windows), 3-pixel borders, 4 when the frame is sizeable.
   using platform::FrameStyle;
+  Insets in{0, 0, 0, 0};
   switch (frame_) {
-    case FrameStyle::None: return {0, 0, 0, 0};
+    case FrameStyle::None: break;
     case FrameStyle::Single:
-    case FrameStyle::Dialog: return {3, 22, 3, 3};
-    case FrameStyle::Sizeable: return {4, 23, 4, 4};
-    case FrameStyle::ToolWindow: return {3, 18, 3, 3};
-    case FrameStyle::SizeableToolWindow: return {4, 19, 4, 4};
+    case FrameStyle::Dialog: in = {3, 22, 3, 3}; break;
+    case FrameStyle::Sizeable: in = {4, 23, 4, 4}; break;
+    case FrameStyle::ToolWindow: in = {3, 18, 3, 3}; break;
+    case FrameStyle::SizeableToolWindow: in = {4, 19, 4, 4}; break;
   }
-  return {0, 0, 0, 0};
+  // Right to left puts the vertical bar on the left, as on Windows.
+  if (look_.verticalScrollBar) (look_.rightToLeft ? in.left : in.right) += kScrollBarSize;
+  if (look_.horizontalScrollBar) in.bottom += kScrollBarSize;
+  return in;
+}
+
+namespace {
+
+const char* FrameName(platform::FrameStyle style) {
+  static constexpr const char* kNames[] = {"none", "single", "sizeable", "dialog", "tool window",
+                                           "sizeable tool window"};
+  return kNames[static_cast<int>(style)];
+}
+
+std::string Hex(platform::Color c) {
+  static constexpr char kDigits[] = "0123456789ABCDEF";
+  std::string out;
+  for (std::uint8_t part : {platform::RedOf(c), platform::GreenOf(c), platform::BlueOf(c)}) {
+    out += kDigits[part >> 4];
+    out += kDigits[part & 15];
+  }
+  return out;
+}
+
+std::string Describe(const platform::BorderIcons& icons) {
+  std::string out;
+  auto add = [&out](bool on, const char* name) {
+    if (on) out += std::string(out.empty() ? "" : ", ") + name;
+  };
+  add(icons.systemMenu, "system menu");
+  add(icons.minimize, "minimize");
+  add(icons.maximize, "maximize");
+  add(icons.help, "help");
+  return out.empty() ? "none" : out;
+}
+
+std::string Describe(const platform::WindowLook& look) {
+  std::string out = look.rightToLeft ? "right to left" : "left to right";
+  if (look.horizontalScrollBar) out += ", horizontal scroll bar";
+  if (look.verticalScrollBar) out += ", vertical scroll bar";
+  if (look.alphaBlend) out += ", alpha " + std::to_string(look.alphaValue);
+  if (look.transparentColorKey) out += ", key " + Hex(look.transparentColor);
+  if (look.doubleBuffered) out += ", double buffered";
+  return out + ", colour " + Hex(look.color);
+}
+
+}  // namespace
+
+void SimWindow::LogVisible(const std::string& what, const std::string& detail) {
+  if (visible_) owner_.log_.Add(what + " " + name_ + (detail.empty() ? "" : " " + detail));
+}
+
+void SimWindow::SetCaption(const std::string& caption) {
+  if (caption == caption_) return;
+  caption_ = caption;
+  LogVisible("caption", "[" + caption + "]");
+}
+
+void SimWindow::SetBorderIcons(platform::BorderIcons icons) {
+  if (icons == icons_) return;
+  icons_ = icons;
+  LogVisible("border icons", Describe(icons));
+}
+
+void SimWindow::SetStayOnTop(bool on) {
+  if (on == stayOnTop_) return;
+  stayOnTop_ = on;
+  LogVisible("stay on top", on ? "on" : "off");
+}
+
+void SimWindow::SetLook(const platform::WindowLook& look) {
+  if (look == look_) return;
+  const platform::Size client = ClientSize();
+  look_ = look;
+  dirty_ = true;
+  LogVisible("look", Describe(look));
+  if (ClientSize() != client && listener_ != nullptr) owner_.loop_.Dispatch([this] { listener_->OnResized(); });
+}
+
+void SimWindow::BringToForeground() {
+  if (!visible_) return;
+  owner_.BringToTop(this);
+  owner_.active_ = this;
+  LogVisible("foreground", "");
 }
 
 void SimWindow::SetFrameStyle(platform::FrameStyle style) {
   // The client area keeps its size, as it does when a form's border changes.
+  if (style == frame_) return;
   const platform::Size client = ClientSize();
   frame_ = style;
+  LogVisible("frame", FrameName(style));
   SetClientSize(client);
 }
 
 void SimWindow::SetBounds(platform::Rect bounds) {
   const bool resized = bounds.width != bounds_.width || bounds.height != bounds_.height;
+  if (bounds == bounds_) return;
   bounds_ = bounds;
+  LogVisible("place", std::to_string(bounds.left) + "," + std::to_string(bounds.top) + " " +
+                        std::to_string(bounds.width) + "x" + std::to_string(bounds.height));
   if (resized && listener_ != nullptr) owner_.loop_.Dispatch([this] { listener_->OnResized(); });
 }
 
@@ -272,10 +361,36 @@ RgbaImage SimForms::ScreenImage(platform::Rect area) {
   std::vector<SimWindow*> windows = VisibleWindows();
   for (auto it = windows.rbegin(); it != windows.rend(); ++it) {
     SimWindow* w = *it;
-    paste(w->Bounds(), nullptr, RgbaOf(platform::kButtonFaceColor));
+    const platform::WindowLook look = w->Look();
+    if (!look.alphaBlend && !look.transparentColorKey) {
+      paste(w->Bounds(), nullptr, RgbaOf(platform::kButtonFaceColor));
+      const RgbaImage client = w->Snapshot();
+      const platform::Point origin = w->ClientOrigin();
+      paste({origin.x, origin.y, client.Width(), client.Height()}, &client, {});
+      continue;
+    }
+    // The whole window in one picture, then onto what lies beneath.
+    const platform::Rect b = w->Bounds();
+    if (b.width <= 0 || b.height <= 0 || !RgbaImage::SizeAllowed(b.width, b.height)) continue;
+    RgbaImage window(b.width, b.height, RgbaOf(platform::kButtonFaceColor));
     const RgbaImage client = w->Snapshot();
     const platform::Point origin = w->ClientOrigin();
-    paste({origin.x, origin.y, client.Width(), client.Height()}, &client, {});
+    for (int y = 0; y < client.Height(); ++y)
+      for (int x = 0; x < client.Width(); ++x) {
+        const int wx = origin.x - b.left + x, wy = origin.y - b.top + y;
+        if (wx >= 0 && wy >= 0 && wx < b.width && wy < b.height) window.At(wx, wy) = client.At(x, y);
+      }
+    const int alpha = look.alphaBlend ? look.alphaValue : 255;
+    for (int y = std::max(b.top, area.top); y < std::min(b.top + b.height, area.top + area.height); ++y)
+      for (int x = std::max(b.left, area.left); x < std::min(b.left + b.width, area.left + area.width); ++x) {
+        const Rgba top = window.At(x - b.left, y - b.top);
+        if (look.transparentColorKey && ColorOf(top) == look.transparentColor) continue;
+        Rgba& under = screen.At(x - area.left, y - area.top);
+        auto mix = [alpha](std::uint8_t over, std::uint8_t below) {
+          return static_cast<std::uint8_t>((over * alpha + below * (255 - alpha) + 127) / 255);
+        };
+        under = {mix(top.r, under.r), mix(top.g, under.g), mix(top.b, under.b), 255};
+      }
   }
   return screen;
 }

@@ -48,13 +48,13 @@ class SimWindow : public platform::Window {
 
   void SetName(const std::string& name) override { name_ = name; }
   std::string Name() const override { return name_; }
-  void SetCaption(const std::string& caption) override { caption_ = caption; }
+  void SetCaption(const std::string& caption) override;
   std::string Caption() const override { return caption_; }
   void SetFrameStyle(platform::FrameStyle style) override;
   platform::FrameStyle GetFrameStyle() const override { return frame_; }
-  void SetBorderIcons(platform::BorderIcons icons) override { icons_ = icons; }
+  void SetBorderIcons(platform::BorderIcons icons) override;
   platform::BorderIcons GetBorderIcons() const override { return icons_; }
-  void SetStayOnTop(bool on) override { stayOnTop_ = on; }
+  void SetStayOnTop(bool on) override;
   bool StaysOnTop() const override { return stayOnTop_; }
   void SetBounds(platform::Rect bounds) override;
   platform::Rect Bounds() const override { return bounds_; }
@@ -66,7 +66,9 @@ class SimWindow : public platform::Window {
   // Paints at once: the client area is filled with the window colour and
   // the listener draws on it.
   void Repaint() override;
-  void SetLook(const platform::WindowLook& look) override { look_ = look; }
+  // Scroll bars change the client area (a resize); alpha blending and the
+  // colour key show in SimForms::ScreenImage.
+  void SetLook(const platform::WindowLook& look) override;
   platform::WindowLook Look() const override { return look_; }
   void RequestClose() override;
   std::unique_ptr<platform::Label> AddLabel(platform::Rect bounds, const std::string& text) override;
@@ -82,6 +84,7 @@ class SimWindow : public platform::Window {
   // is hidden; without one the window is closed at once.
   void ShowModal() override;
   void ClearFocus() override { FocusControl(nullptr); }
+  void BringToForeground() override;
 
   // Hands an input event to the listener the way the message loop does.
   void Deliver(const std::function<void(platform::WindowListener&)>& event);
@@ -102,7 +105,8 @@ class SimWindow : public platform::Window {
   Rgba PixelAt(int x, int y);
   // The client area as PNG file bytes, for a test or a person to look at.
   std::string Screenshot();
-  // Frame thickness around the client area for the current frame style.
+  // Frame thickness around the client area for the current frame style and
+  // scroll bars.
   struct Insets {
     int left, top, right, bottom;
   };
@@ -118,6 +122,9 @@ class SimWindow : public platform::Window {
   void LowerControl(SimControl* control);
   void ControlChanged() { dirty_ = true; }
   void DispatchToListener(const std::function<void()>& call);
+  // A change a person sees, logged as "what NAME detail" while the window
+  // is shown.
+  void LogVisible(const std::string& what, const std::string& detail);
 
   SimForms& owner_;
   platform::WindowListener* listener_;
@@ -141,6 +148,9 @@ class SimWindow : public platform::Window {
   RgbaImage behind_;
   int cursor_ = 0;
 };
+
+// The width of a scroll bar in the simulated theme.
+inline constexpr int kScrollBarSize = 16;
 
 // The classic desktop background.
 inline constexpr platform::Color kDesktopColor = platform::MakeColor(0, 128, 128);
@@ -173,8 +183,10 @@ class SimForms : public platform::Forms {
   std::vector<SimWindow*> VisibleWindows();
   void Activate(SimWindow* window);
   // The screen as a person sees it now, cut to area: the desktop colour,
-  // then every visible window from the bottom up (frames in the button-face
-  // colour, client areas as last painted).
+  // then every visible window from the bottom up (frames and scroll bars in
+  // the button-face colour, client areas as last painted), blended by its
+  // alpha value while alpha blending is on, and with the pixels of its key
+  // colour see-through while colour keying is on.
   RgbaImage ScreenImage(platform::Rect area);
 
  private:

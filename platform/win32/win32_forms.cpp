@@ -136,15 +136,46 @@ std::string Win32Window::Caption() const {
   return text;
 }
 
+namespace {
+
+// What the frame adds around the client area and its scroll bars.
+SIZE FrameExtra(DWORD style, DWORD exStyle) {
+  RECT r{0, 0, 0, 0};
+  AdjustWindowRectEx(&r, style, FALSE, exStyle);
+  return {r.right - r.left, r.bottom - r.top};
+}
+
+SIZE ScrollBarsExtra(DWORD style) {
+  return {(style & WS_VSCROLL) != 0 ? GetSystemMetrics(SM_CXVSCROLL) : 0,
+          (style & WS_HSCROLL) != 0 ? GetSystemMetrics(SM_CYHSCROLL) : 0};
+}
+
+DWORD StyleOf(HWND hwnd) { return static_cast<DWORD>(GetWindowLongPtrA(hwnd, GWL_STYLE)); }
+DWORD ExStyleOf(HWND hwnd) { return static_cast<DWORD>(GetWindowLongPtrA(hwnd, GWL_EXSTYLE)); }
+
+}  // namespace
+
 void Win32Window::ApplyStyle() {
-  const platform::Size client = ClientSize();
   const Styles s = StylesFor(frame_, icons_);
-  const DWORD visible = static_cast<DWORD>(GetWindowLongA(hwnd_, GWL_STYLE)) & WS_VISIBLE;
-  SetWindowLongA(hwnd_, GWL_STYLE, static_cast<LONG>(s.style | visible));
-  SetWindowLongA(hwnd_, GWL_EXSTYLE,
-                 static_cast<LONG>(s.exStyle | (stayOnTop_ ? WS_EX_TOPMOST : 0) | LookExStyle()));
-  SetWindowPos(hwnd_, nullptr, 0, 0, 0, 0, SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-  SetClientSize(client);
+  DWORD style = s.style | (StyleOf(hwnd_) & WS_VISIBLE);
+  if (look_.horizontalScrollBar) style |= WS_HSCROLL;
+  if (look_.verticalScrollBar) style |= WS_VSCROLL;
+  const DWORD exStyle = s.exStyle | (stayOnTop_ ? WS_EX_TOPMOST : 0) | LookExStyle();
+  const DWORD oldStyle = StyleOf(hwnd_), oldExStyle = ExStyleOf(hwnd_);
+  // A change of the look alone (translucency, colours) leaves the frame be:
+  // a frame change on every step of a fading page would flicker. The system
+  // adds the window edge to framed windows itself.
+  if (style == oldStyle && exStyle == (oldExStyle & ~static_cast<DWORD>(WS_EX_WINDOWEDGE))) return;
+  // The area inside the frame keeps its size: a new frame keeps the client
+  // area, a new scroll bar takes its width from it, as on a form.
+  const platform::Rect bounds = Bounds();
+  const SIZE oldFrame = FrameExtra(oldStyle, oldExStyle);
+  const int innerWidth = bounds.width - oldFrame.cx, innerHeight = bounds.height - oldFrame.cy;
+  SetWindowLongPtrA(hwnd_, GWL_STYLE, static_cast<LONG_PTR>(style));
+  SetWindowLongPtrA(hwnd_, GWL_EXSTYLE, static_cast<LONG_PTR>(exStyle));
+  const SIZE frame = FrameExtra(style, exStyle);
+  SetWindowPos(hwnd_, nullptr, 0, 0, innerWidth + frame.cx, innerHeight + frame.cy,
+               SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 DWORD Win32Window::LookExStyle() const {
@@ -225,10 +256,11 @@ platform::Rect Win32Window::Bounds() const {
 }
 
 void Win32Window::SetClientSize(platform::Size size) {
-  RECT r{0, 0, size.width, size.height};
-  AdjustWindowRectEx(&r, static_cast<DWORD>(GetWindowLongA(hwnd_, GWL_STYLE)), FALSE,
-                     static_cast<DWORD>(GetWindowLongA(hwnd_, GWL_EXSTYLE)));
-  SetWindowPos(hwnd_, nullptr, 0, 0, r.right - r.left, r.bottom - r.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  const DWORD style = StyleOf(hwnd_);
+  const SIZE frame = FrameExtra(style, ExStyleOf(hwnd_));
+  const SIZE bars = ScrollBarsExtra(style);
+  SetWindowPos(hwnd_, nullptr, 0, 0, size.width + bars.cx + frame.cx, size.height + bars.cy + frame.cy,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 platform::Size Win32Window::ClientSize() const {
@@ -308,6 +340,14 @@ std::unique_ptr<platform::EditBox> Win32Window::AddEditBox(platform::ControlList
 
 std::unique_ptr<platform::Button> Win32Window::AddButton(platform::ControlListener* listener) {
   return std::make_unique<Win32Button>(hwnd_, owner_.loop_, controls_, listener);
+}
+
+void Win32Window::BringToForeground() {
+  if (!IsVisible()) return;
+  // A minimised page comes back first: the foreground is what a person sees.
+  if (IsIconic(hwnd_)) ShowWindow(hwnd_, SW_RESTORE);
+  SetForegroundWindow(hwnd_);
+  Trace("foreground " + name_);
 }
 
 void Win32Window::ClearFocus() {

@@ -53,6 +53,7 @@ class Win32Window : public platform::Window {
   bool IsEnabled() const override { return IsWindowEnabled(hwnd_) != FALSE; }
   void ShowModal() override;
   void ClearFocus() override;
+  void BringToForeground() override;
 
   HWND Handle() const { return hwnd_; }
   ControlList& ChildControls() { return controls_; }

@@ -13,6 +13,10 @@ std::span<const CommandRow> ApplicationCommands();
 std::span<const CommandRow> NavigationCommands();
 // The script's form and the application window.
 std::span<const CommandRow> WindowCommands();
+// The current page's window: focus, caption, frame, translucency, colour.
+std::span<const CommandRow> PageWindowCommands();
+// The current page's background picture, drawing style and filters.
+std::span<const CommandRow> PageBackgroundCommands();
 // Codes that do nothing.
 std::span<const CommandRow> NoEffectCommands();
 

@@ -103,6 +103,24 @@ TEST_F(DemoTest, TheTourVisitsEveryPageWithoutAnError) {
   const platform::Picture box = Shot("7-new-script.png");
   ASSERT_FALSE(box.frames.empty());
   EXPECT_EQ(box.frames.front().image.At(120, 90), (Rgba{0x60, 0xC0, 0x60, 255}));
+
+  // The window page: the slider made it translucent at the level pressed,
+  // the caption followed, the frameless page was dragged, and Done turned
+  // the tiled background grey.
+  EXPECT_NE(trace.find("look VX_APPLICATION_FORM4 left to right, alpha 128, colour FFFFFF"), std::string::npos)
+      << trace;
+  EXPECT_NE(trace.find("caption VX_APPLICATION_FORM4 [Vexorelle - window, translucency 128]"), std::string::npos)
+      << trace;
+  const auto frameless = trace.find("frame VX_APPLICATION_FORM4 none");
+  ASSERT_NE(frameless, std::string::npos) << trace;
+  EXPECT_NE(trace.find("place VX_APPLICATION_FORM4", frameless), std::string::npos) << trace;
+  const platform::Picture before = Shot("8-window.png"), grey = Shot("9-grey.png");
+  ASSERT_FALSE(before.frames.empty());
+  ASSERT_FALSE(grey.frames.empty());
+  const Rgba tile = before.frames.front().image.At(620, 300);
+  const Rgba greyTile = grey.frames.front().image.At(620, 300);
+  EXPECT_FALSE(tile.r == tile.g && tile.g == tile.b);
+  EXPECT_TRUE(greyTile.r == greyTile.g && greyTile.g == greyTile.b) << int(greyTile.r) << "," << int(greyTile.g);
 }
 
 }  // namespace

@@ -18,5 +18,9 @@ void Controls(const std::string& exe, const std::string& workdir);
 // (its question and both buttons), and its answer reaches the script; kept
 // as message-box.bmp.
 void MessageBoxLook(const std::string& exe, const std::string& workdir);
+// tests/wine/window-look: a caption, translucency and a colour key set by
+// the page's show script, read back from the window's styles and layered
+// attributes and from the screen; kept as window.bmp.
+void WindowLook(const std::string& exe, const std::string& workdir);
 
 }  // namespace vxe2e
