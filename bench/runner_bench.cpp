@@ -32,6 +32,16 @@ void BM_LoopOfAssignmentsAndIfs(benchmark::State& state) {
 }
 BENCHMARK(BM_LoopOfAssignmentsAndIfs)->Unit(benchmark::kMillisecond);
 
+// The counting loop users write in timer scripts: one assignment a turn.
+void BM_CountingLoop(benchmark::State& state) {
+  Bench b;
+  const std::string script = "#n=0\r\n2(#i=1,200000)\r\n#n=#n+#i\r\n1\r\n";
+  for (auto _ : state) vx::DoActions(b.app, b.app.MainForm(), script);
+  state.counters["turns/s"] =
+      benchmark::Counter(static_cast<double>(state.iterations()) * 200000, benchmark::Counter::kIsRate);
+}
+BENCHMARK(BM_CountingLoop)->Unit(benchmark::kMillisecond);
+
 void BM_FunctionCall(benchmark::State& state) {
   Bench b;
   const std::string script = "108(\"x\")\r\n";

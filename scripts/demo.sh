@@ -9,28 +9,28 @@ cd "$(dirname "$0")/.."
 
 scripts/install-deps.sh
 
-cmake --preset win32 >/dev/null
-cmake --build --preset win32
+# The shipped player is 32-bit; a machine that cannot run 32-bit programs
+# plays the demo with the 64-bit build of the same player under Wine.
+arch=$(scripts/wine-arch.sh)
+player_preset=win32
+[ "$arch" = 64 ] && player_preset=win64
+cmake --preset "$player_preset" >/dev/null
+cmake --build --preset "$player_preset"
 cmake --preset native >/dev/null
 cmake --build --preset native --target vxpack vxrun
 
 out=build/demo
-source_dir=$out/source
-rm -rf "$source_dir"
-mkdir -p "$source_dir"
-cp examples/demo/* "$source_dir/"
-# The demo's Persian texts need a font with Arabic letters; it travels
-# inside the presentation, as an author would ship one.
-cp /usr/share/fonts/truetype/dejavu/DejaVuSans.ttf "$source_dir/"
-build/native/tools/vxpack/vxpack build "$source_dir" -o "$out/demo.exe" --player build/win32/vexorelle.exe
+mkdir -p "$out"
+build/native/tools/vxpack/vxpack build examples/demo -o "$out/demo.exe" --player "build/$player_preset/vexorelle.exe"
 echo "Packed examples/demo into $out/demo.exe"
 
 if [ -n "${DISPLAY:-}" ]; then
   env=tests/wine/wine-env.sh
   state=$PWD/$out/wine
+  export VX_WINE_ARCH=$arch
   trap '"$env" "$state" stop' EXIT
   "$env" "$state" start
-  echo "Playing; close the window to end."
+  echo "Playing with the $arch-bit player; close the window to end."
   VX_WINE_TIMEOUT=86400 "$env" "$state" run "$PWD/$out/demo.exe" || true
 else
   cp examples/demo/tour.txt "$out/tour.txt"

@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev clang
-  g++-mingw-w64-i686-posix wine wine32:i386 xvfb xauth
+  g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix wine wine64 xvfb xauth
   libcairo2-dev libpango1.0-dev libfontconfig-dev libjpeg-dev libpng-dev libgif-dev zlib1g-dev
   libyaml-cpp-dev fonts-dejavu-core
 )
@@ -15,10 +15,16 @@ as_root() {
   if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
 }
 
+# 32-bit Wine only where this machine runs 32-bit programs (even the i386
+# packages' install scripts fail elsewhere); the Wine checks fall back to
+# the 64-bit player there (scripts/wine-arch.sh).
 update=0
-if ! dpkg --print-foreign-architectures | grep -qx i386; then
-  as_root dpkg --add-architecture i386
-  update=1
+if [ "$(VX_WINE64=0 "$(dirname "$0")/wine-arch.sh")" = 32 ]; then
+  if ! dpkg --print-foreign-architectures | grep -qx i386; then
+    as_root dpkg --add-architecture i386
+    update=1
+  fi
+  packages+=(wine32:i386)
 fi
 
 missing=()

@@ -43,8 +43,12 @@ bool SameNoCase(std::string_view a, std::string_view b) {
 
 std::size_t FindNoCase(std::string_view text, std::string_view token, std::size_t from) {
   if (token.empty() || token.size() > text.size()) return std::string_view::npos;
+  // Every variable reference of every statement comes through here: test
+  // the first character before comparing the rest.
+  const char first = Upper(token[0]);
+  const std::string_view rest = token.substr(1);
   for (std::size_t i = from; i + token.size() <= text.size(); ++i)
-    if (SameNoCase(text.substr(i, token.size()), token)) return i;
+    if (Upper(text[i]) == first && SameNoCase(text.substr(i + 1, rest.size()), rest)) return i;
   return std::string_view::npos;
 }
 

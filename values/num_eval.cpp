@@ -37,7 +37,8 @@ constexpr std::array<MessageBoxName, 9> kMessageBoxNames{{
     {"#__IGNORE", "5"}, {"#__YES", "6"}, {"#__NO", "7"}, {"#__TRYAGAIN", "10"},
     {"#__CONTINUE", "11"}}};
 
-bool IsOperator(char c) { return kOperators.find(c) != std::string_view::npos; }
+// Called for every character of W, several times a statement: no search.
+bool IsOperator(char c) { return c == '/' || c == '*' || c == '+' || c == '-' || c == '^'; }
 
 int CountOperators(std::string_view w) {
   int n = 0;
@@ -208,14 +209,15 @@ void FoldSigns(std::string& w) {
 // Step 8. Either the result, or W reduced by one operation (rule i), which
 // the caller evaluates afresh.
 std::optional<long double> Arithmetic(std::string& w, const Evaluator& ev) {
-  if (CountOperators(w) == 0) return ReadNumber(w);
-  if (w[0] == '-' && CountOperators(w) == 1) return ReadNumber(w);
+  const int operators = CountOperators(w);
+  if (operators == 0) return ReadNumber(w);
+  if (w[0] == '-' && operators == 1) return ReadNumber(w);
   FoldSigns(w);
-  const auto signedRight = [&w](char op) {
+  const int n = CountOperators(w);  // W changes only by folding until the end of this pass
+  const auto signedRight = [&w, n](char op) {
     const char plain[] = {op, '-', '\0'};
     const char plus[] = {op, '+', '\0'};
-    return CountOperators(w) < 4 &&
-           (w.find(plain) != std::string::npos || w.find(plus) != std::string::npos);
+    return n < 4 && (w.find(plain) != std::string::npos || w.find(plus) != std::string::npos);
   };
   if (signedRight('*')) {
     const auto at = SignedSplit(w);
@@ -230,7 +232,6 @@ std::optional<long double> Arithmetic(std::string& w, const Evaluator& ev) {
     return Apply(ReadNumber(std::string_view(w).substr(0, at)), op,
                  ReadNumber(std::string_view(w).substr(at + 1)));
   }
-  const int n = CountOperators(w);
   if (n == 1) {
     const int pos = FirstOfAnyOutsideBrackets(w, kOperators);
     if (pos < 1) throw Failure("Missing operator");

@@ -15,9 +15,52 @@ constexpr int kPrecision = 15;
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
+// Whole numbers below 10^15 print all their digits in fixed notation, so
+// the integer's own digits are the answer; counters and coordinates take
+// this path, which skips the long-double printf.
+std::optional<std::string> WholeNumberText(long double value) {
+  constexpr long double kLimit = 1e15L;
+  if (!(value > -kLimit && value < kLimit)) return std::nullopt;
+  const auto whole = static_cast<std::int64_t>(value);
+  if (static_cast<long double>(whole) != value) return std::nullopt;
+  char buffer[24];
+  auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, whole);
+  return std::string(buffer, static_cast<std::size_t>(end - buffer));
+}
+
+// Sign and up to 18 digits: exact as an integer, so no general parse.
+std::optional<long double> WholeNumberValue(std::string_view text) {
+  std::size_t i = 0;
+  if (!text.empty() && (text[0] == '+' || text[0] == '-')) i = 1;
+  const std::size_t digits = text.size() - i;
+  if (digits == 0 || digits > 18) return std::nullopt;
+  std::int64_t value = 0;
+  for (std::size_t k = i; k < text.size(); ++k) {
+    if (!IsDigit(text[k])) return std::nullopt;
+    value = value * 10 + (text[k] - '0');
+  }
+  const auto magnitude = static_cast<long double>(value);
+  // "-0" stays the negative zero the general parse gives.
+  return text[0] == '-' ? -magnitude : magnitude;
+}
+
 }  // namespace
 
 std::string NumberToText(long double value) {
+  if (auto whole = WholeNumberText(value); whole && value != 0) return *std::move(whole);
+  return detail::NumberToTextGeneral(value);
+}
+
+std::optional<long double> TextToNumber(std::string_view text) {
+  while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+  while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+  if (auto whole = WholeNumberValue(text)) return whole;
+  return detail::TextToNumberGeneral(text);
+}
+
+namespace detail {
+
+std::string NumberToTextGeneral(long double value) {
   if (std::isnan(value)) return "NAN";
   if (std::isinf(value)) return value < 0 ? "-INF" : "INF";
   if (value == 0) return "0";
@@ -65,7 +108,7 @@ std::string NumberToText(long double value) {
   return out;
 }
 
-std::optional<long double> TextToNumber(std::string_view text) {
+std::optional<long double> TextToNumberGeneral(std::string_view text) {
   while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
   while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
   std::size_t i = 0;
@@ -105,6 +148,8 @@ std::optional<long double> TextToNumber(std::string_view text) {
   if (ec != std::errc() || ptr != clean.data() + clean.size()) return std::nullopt;
   return negative ? -value : value;
 }
+
+}  // namespace detail
 
 std::int64_t RoundHalfEven(long double value) {
   if (!std::isfinite(value) || value >= 9223372036854775808.0L ||

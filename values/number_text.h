@@ -18,6 +18,14 @@ std::string NumberToText(long double value);
 // exponent. Nothing for any other text or a value beyond the extended range.
 std::optional<long double> TextToNumber(std::string_view text);
 
+namespace detail {
+// The general conversions, without the fast paths for whole numbers that
+// the two above take first; kept callable so tests can hold the fast paths
+// to the same digits.
+std::string NumberToTextGeneral(long double value);
+std::optional<long double> TextToNumberGeneral(std::string_view text);
+}  // namespace detail
+
 // To the nearest integer, halves to the even neighbour. Throws
 // vx::ConvertError when the value has no 64-bit integer.
 std::int64_t RoundHalfEven(long double value);

@@ -73,5 +73,28 @@ TEST_F(ManifestTest, AnObjectWithoutItsKindFirstNamesItsLine) {
             "project.yaml:5: unknown setting \"max-length\" of a text");
 }
 
+
+// A font named by its family travels inside the presentation once, however
+// often it is named, and the player installs it from the embedded copy.
+TEST_F(ManifestTest, AFontFamilyIsFoundInstalledAndEmbeddedOnce) {
+  if (!fs::exists("/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf"))
+    GTEST_SKIP() << "fonts-dejavu-core is not installed";
+  const SourceProject source = Read("fonts: [{family: dejavu sans}, {family: DejaVu Sans}, \"[src]own.ttf\"]\n");
+  ASSERT_EQ(source.model.embeddedFiles.size(), 1u);
+  EXPECT_EQ(source.model.embeddedFiles[0].name, "DejaVuSans.ttf");
+  EXPECT_GT(source.model.embeddedFiles[0].bytes.size(), 10000u);
+  EXPECT_EQ(source.model.embeddedFiles[0].bytes.substr(0, 4), std::string("\0\1\0\0", 4));  // TrueType
+  EXPECT_EQ(source.model.fonts,
+            (std::vector<std::string>{"[embed]DejaVuSans.ttf", "[embed]DejaVuSans.ttf", "[src]own.ttf"}));
+}
+
+TEST_F(ManifestTest, MissingFontsAndFilesAreNamedAsTheAuthorWroteThem) {
+  // Fontconfig answers every family with a fallback; that is no match.
+  EXPECT_EQ(ErrorOf("fonts:\n  - {family: No Such Family 1234}\n"),
+            "project.yaml:2: no installed font of the family \"No Such Family 1234\"");
+  EXPECT_EQ(ErrorOf("fonts: [{name: x}]\n"), "project.yaml:1: expected a font file or {family: NAME}");
+  EXPECT_EQ(ErrorOf("embedded: [media/missing.wav]\n"), "project.yaml:1: cannot read \"media/missing.wav\"");
+}
+
 }  // namespace
 }  // namespace vx::tools

@@ -14,4 +14,9 @@ void PageLook(const std::string& exe, const std::string& workdir);
 // focus, and Enter clicking the default button; kept as controls.bmp.
 void Controls(const std::string& exe, const std::string& workdir);
 
+// tests/wine/message-box: a message box asked by a show script is painted
+// (its question and both buttons), and its answer reaches the script; kept
+// as message-box.bmp.
+void MessageBoxLook(const std::string& exe, const std::string& workdir);
+
 }  // namespace vxe2e

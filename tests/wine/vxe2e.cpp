@@ -97,6 +97,7 @@ const std::map<std::string, Scenario>& Scenarios() {
        }},
       {"page-look", PageLook},
       {"controls", Controls},
+      {"message-box", MessageBoxLook},
       {"startup-failure",
        [](const std::string& player, const std::string& workdir) {
          StartupFailure(CopyOfPlayer(player, workdir, "damaged.exe"), workdir);

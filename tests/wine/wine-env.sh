@@ -2,12 +2,25 @@
 # A Wine of the tests' own: its prefix and, when no display is set, an Xvfb
 # server live under STATE; every wine process runs under a timeout.
 #   wine-env.sh STATE start | stop | run WINDOWS-PROGRAM ARGS...
+# VX_WINE_ARCH=64 runs the 64-bit player's checks under 64-bit Wine in a
+# 64-bit prefix (scripts/wine-arch.sh decides); otherwise Wine as installed.
 set -euo pipefail
 state=$1
 action=$2
 shift 2
 mkdir -p "$state"
 export WINEPREFIX="$state/prefix"
+wine=wine
+export WINEARCH=win32
+if [ "${VX_WINE_ARCH:-32}" = 64 ]; then
+  export WINEPREFIX="$state/prefix64"
+  export WINEARCH=win64
+  # The loader itself: the wine wrapper prefers a 32-bit loader when one
+  # is installed, which cannot start a 64-bit prefix.
+  wine=/usr/lib/wine/wine64
+  [ -x "$wine" ] || wine=$(command -v wine64)
+  export WINELOADER=$wine
+fi
 export WINEDEBUG=-all
 # No Mono or Gecko install dialogs: nothing here needs them.
 export WINEDLLOVERRIDES="mscoree,mshtml="
@@ -27,7 +40,7 @@ case "$action" in
       for _ in $(seq 1 100); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
       [ -e "/tmp/.X11-unix/X$n" ] || { echo "Xvfb did not start"; cat "$state/xvfb.log"; exit 1; }
     fi
-    DISPLAY=$(display_of) timeout 300 wineboot -i
+    DISPLAY=$(display_of) timeout 300 "$wine" wineboot.exe -i
     DISPLAY=$(display_of) timeout 120 wineserver -w || true
     ;;
   stop)
@@ -43,7 +56,7 @@ case "$action" in
       if [[ "$a" == /* ]]; then mkdir -p "$(dirname "$a")"; args+=("Z:${a//\//\\}"); else args+=("$a"); fi
     done
     prog=${args[0]}
-    timeout -k 10 "${VX_WINE_TIMEOUT:-240}" wine "$prog" "${args[@]:1}"
+    timeout -k 10 "${VX_WINE_TIMEOUT:-240}" "$wine" "$prog" "${args[@]:1}"
     ;;
   *)
     echo "usage: $0 STATE start|stop|run PROGRAM ARGS..." >&2

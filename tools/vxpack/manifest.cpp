@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "tools/common/event_text.h"
+#include "tools/vxpack/font_finder.h"
 #include "util/codepage.h"
 #include "util/conversions.h"
 #include "util/error.h"
@@ -54,7 +55,37 @@ Color Colour(const YAML::Node& n) {
     Fail(n, "expected a colour as six hexadecimal digits RRGGBB");
   return HexToColor(t);
 }
-std::string Media(const YAML::Node& n) { return ReadFile(folder_ + "/" + n.Scalar()); }
+// A file beside project.yaml; the error names it as the author wrote it.
+std::string Media(const YAML::Node& n) {
+  if (!n.IsScalar()) Fail(n, "expected a file name");
+  std::ifstream in(folder_ + "/" + n.Scalar(), std::ios::binary);
+  if (!in) Fail(n, "cannot read \"" + n.Scalar() + "\"");
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  return bytes.str();
+}
+
+// A font the player installs: either its path as the player sees it
+// ("[embed]name.ttf"), or {family: NAME}, an installed font that travels
+// inside the presentation as an embedded file.
+std::string FontEntry(ProjectModel& model, const YAML::Node& n) {
+  if (n.IsScalar()) return Text(n);
+  if (!n.IsMap() || !n["family"] || n.size() != 1) Fail(n, "expected a font file or {family: NAME}");
+  const std::string family = n["family"].Scalar();
+  const auto file = FindFontFile(family);
+  if (!file) Fail(n, "no installed font of the family \"" + family + "\"");
+  const std::string name = file->substr(file->find_last_of('/') + 1);
+  bool embedded = false;
+  for (const auto& e : model.embeddedFiles) embedded = embedded || e.name == Utf8ToCp1256(name);
+  if (!embedded) {
+    std::ifstream in(*file, std::ios::binary);
+    if (!in) Fail(n, "cannot read the font file " + *file);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    model.AddEmbeddedFile(Utf8ToCp1256(name), bytes.str());
+  }
+  return "[embed]" + Utf8ToCp1256(name);
+}
 
 template <typename T>
 using Setter = std::function<void(T&, const YAML::Node&)>;
@@ -381,7 +412,10 @@ const std::vector<Key<SourceProject>> kProject = {
        if (!n.IsSequence()) Fail(n, "expected a list of files");
        for (const auto& f : n) s.model.AddEmbeddedFile(Text(f), Media(f));
      }},
-    {"fonts", [](SourceProject& s, const YAML::Node& n) { TextList(&ProjectModel::fonts)(s.model, n); }},
+    {"fonts", [](SourceProject& s, const YAML::Node& n) {
+       if (!n.IsSequence()) Fail(n, "expected a list");
+       for (const auto& f : n) s.model.fonts.push_back(FontEntry(s.model, f));
+     }},
     {"cursors", [](SourceProject& s, const YAML::Node& n) { TextList(&ProjectModel::cursorFiles)(s.model, n); }},
     {"threads", [](SourceProject& s, const YAML::Node& n) {
        if (!n.IsSequence()) Fail(n, "expected a list of priority codes");
