@@ -57,6 +57,14 @@ std::string DisplayModeText(const platform::DisplayMode& mode) {
   return text;
 }
 
+void FixFolders(Application& app) {
+  platform::Files& files = app.platform.files;
+  app.tempFolder = WithBackslash(files.TempFolder().substr(0, 255));
+  app.windowsFolder = WithBackslash(files.WindowsFolder());
+  app.programFolder = FolderOf(files.OwnExecutablePath());
+  app.evalFolders = {app.programFolder, app.tempFolder, app.windowsFolder};
+}
+
 std::unique_ptr<Application> StartPlayer(platform::Platform& platform) {
   auto app = std::make_unique<Application>(platform);
   app->splash = std::make_unique<TVXLoad>(platform);
@@ -81,10 +89,7 @@ std::unique_ptr<Application> StartPlayer(platform::Platform& platform) {
     app->flashAvailable = false;
   }
 
-  app->tempFolder = WithBackslash(platform.files.TempFolder().substr(0, 255));
-  app->windowsFolder = WithBackslash(platform.files.WindowsFolder());
-  app->programFolder = FolderOf(platform.files.OwnExecutablePath());
-  app->evalFolders = {app->programFolder, app->tempFolder, app->windowsFolder};
+  FixFolders(*app);
   main.SetName("VX_APPLICATION_FORM1");
   LoadProject(*app);
 

@@ -14,6 +14,10 @@ class Application;
 // presentation it shows its box and ends the process.
 std::unique_ptr<Application> StartPlayer(platform::Platform& platform);
 
+// The temp, Windows and program folders (the own executable's folder) from
+// the platform, each ending in "\", for the application and its scripts.
+void FixFolders(Application& app);
+
 // The program entry's work: start, show page 1, run the message loop.
 void RunPlayer(platform::Platform& platform);
 

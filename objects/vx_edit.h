@@ -39,8 +39,13 @@ class TVXEdit : public TVXNativeControl {
   platform::BevelCut BevelOuter() const { return bevelOuter_; }
   platform::BevelKind BevelKind() const { return bevelKind_; }
 
+  // A one-line box of automatic size takes the height its font, border and
+  // bevel need (EditBox::OneLineHeight), whatever height it is given.
+  void SetAutoSize(bool on);
+  bool AutoSize() const { return autoSize_; }
+  void SetBounds(platform::Rect bounds) override;
+
   // Stored for the scripts and the event routing.
-  bool AutoSize = true;
   platform::Color ColorNormal = 0xFFFFFF;  // background colours
   platform::Color ColorHover = 0xFFFFFF;
   platform::Color ColorEnter = 0xFFFFFF;
@@ -54,9 +59,13 @@ class TVXEdit : public TVXNativeControl {
 
  protected:
   platform::Control& NativeControl() const override { return *edit_; }
+  void LookChanged() override { FitHeight(); }
 
  private:
+  void FitHeight();
+
   std::unique_ptr<platform::EditBox> edit_;
+  bool autoSize_ = true;
   platform::CharCase charCase_ = platform::CharCase::Normal;
   platform::EditBorderStyle border_ = platform::EditBorderStyle::Single;
   bool ctl3D_ = true;

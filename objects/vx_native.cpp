@@ -26,21 +26,25 @@ void TVXNativeControl::CursorChanged() { NativeControl().SetCursor(Cursor); }
 void TVXNativeControl::SetFont(const platform::FontSpec& font) {
   look_.font = font;
   NativeControl().SetLook(look_);
+  LookChanged();
 }
 
 void TVXNativeControl::SetFontColor(platform::Color color) {
   look_.textColor = color;
   NativeControl().SetLook(look_);
+  LookChanged();
 }
 
 void TVXNativeControl::SetColor(platform::Color color) {
   look_.color = color;
   NativeControl().SetLook(look_);
+  LookChanged();
 }
 
 void TVXNativeControl::SetRightToLeft(bool on) {
   look_.rightToLeft = on;
   NativeControl().SetLook(look_);
+  LookChanged();
 }
 
 void TVXNativeControl::SetTabStop(bool on) {
@@ -48,10 +52,9 @@ void TVXNativeControl::SetTabStop(bool on) {
   NativeControl().SetTabStop(on);
 }
 
-void TVXNativeControl::SetTabOrder(int order) {
-  tabOrder_ = order;
-  NativeControl().SetTabOrder(order);
-}
+void TVXNativeControl::SetTabOrder(int order) { NativeControl().SetTabOrder(order); }
+
+void TVXNativeControl::MoveInTabOrder(int place) { NativeControl().MoveInTabOrder(place); }
 
 void TVXNativeControl::BoundsChanged() { NativeControl().SetBounds(bounds_); }
 

@@ -32,9 +32,14 @@ class TVXNativeControl : public TVXControl, public platform::ControlListener {
   platform::Color Color() const { return look_.color; }
   void SetTabStop(bool on);
   bool TabStop() const { return tabStop_; }
-  // Where Tab visits the control among the page's tab stops.
+  // Where Tab visits the control among the page's tab stops: the record's
+  // number as it stands (equal numbers go in the order the controls were
+  // made).
   void SetTabOrder(int order);
-  int TabOrder() const { return tabOrder_; }
+  int TabOrder() const { return NativeControl().TabOrder(); }
+  // A script's tab order: the control takes that place among the page's
+  // controls and the ones from there on move one place back.
+  void MoveInTabOrder(int place);
   // The keyboard focus: the page's active control from now on.
   void Focus() { NativeControl().Focus(); }
 
@@ -61,11 +66,12 @@ class TVXNativeControl : public TVXControl, public platform::ControlListener {
   void VisibilityChanged() override;
   void EnabledChanged() override;
   void CursorChanged() override;
+  // After the font, colours or reading order changed.
+  virtual void LookChanged() {}
 
  private:
   platform::ControlLook look_;
   bool tabStop_ = true;
-  int tabOrder_ = 0;
 };
 
 }  // namespace vx

@@ -130,6 +130,11 @@ class Control {
   // Tab visits the window's tab stops by this number, smallest first; equal
   // numbers in the order the controls were made.
   virtual void SetTabOrder(int order) = 0;
+  virtual int TabOrder() const = 0;
+  // Takes the place in the window's tab sequence (clamped to its first and
+  // last place); the controls from there on move one place back, and every
+  // control of the window is numbered by its place from then on.
+  virtual void MoveInTabOrder(int place) = 0;
   // Above every other child control of the window.
   virtual void BringToFront() = 0;
   // Below every other child control of the window.
@@ -168,6 +173,10 @@ class EditBox : public Control {
   // bevel edges draw it: nothing while kind is None; otherwise one pixel for
   // each cut that is not None, the outer cut outside the inner one.
   virtual void SetBevel(BevelCut inner, BevelCut outer, BevelKind kind) = 0;
+  // The height that shows one line of the box's font: the font's line as the
+  // system measures it, two pixels above and below it, and the border and
+  // bevel around that.
+  virtual int OneLineHeight() const = 0;
 };
 
 class Button : public Control {

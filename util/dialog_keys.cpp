@@ -12,10 +12,7 @@ namespace {
 using Kind = DialogKeyAction::Kind;
 
 DialogKeyAction NextTabStop(const std::vector<DialogControl>& controls, int focused, bool backwards) {
-  std::vector<int> order(controls.size());
-  std::iota(order.begin(), order.end(), 0);
-  std::stable_sort(order.begin(), order.end(),
-                   [&](int a, int b) { return controls[a].tabOrder < controls[b].tabOrder; });
+  const std::vector<int> order = TabSequence(controls);
   const int n = static_cast<int>(order.size());
   const auto at = std::find(order.begin(), order.end(), focused);
   // Without a focused control the walk starts just outside the list, so
@@ -41,6 +38,26 @@ DialogKeyAction EnterClick(const std::vector<DialogControl>& controls, int focus
 }
 
 }  // namespace
+
+std::vector<int> TabSequence(const std::vector<DialogControl>& controls) {
+  std::vector<int> order(controls.size());
+  std::iota(order.begin(), order.end(), 0);
+  std::stable_sort(order.begin(), order.end(),
+                   [&](int a, int b) { return controls[a].tabOrder < controls[b].tabOrder; });
+  return order;
+}
+
+std::vector<int> TabOrdersAfterMove(const std::vector<DialogControl>& controls, int moved, int place) {
+  std::vector<int> orders(controls.size());
+  for (std::size_t i = 0; i < controls.size(); ++i) orders[i] = controls[i].tabOrder;
+  if (moved < 0 || moved >= static_cast<int>(controls.size())) return orders;
+  std::vector<int> sequence = TabSequence(controls);
+  sequence.erase(std::find(sequence.begin(), sequence.end(), moved));
+  place = std::clamp(place, 0, static_cast<int>(sequence.size()));
+  sequence.insert(sequence.begin() + place, moved);
+  for (std::size_t i = 0; i < sequence.size(); ++i) orders[static_cast<std::size_t>(sequence[i])] = static_cast<int>(i);
+  return orders;
+}
 
 DialogKeyAction DialogKey(const std::vector<DialogControl>& controls, int focused, int virtualKey,
                           KeyModifiers held) {

@@ -38,4 +38,14 @@ struct DialogKeyAction {
 DialogKeyAction DialogKey(const std::vector<DialogControl>& controls, int focused, int virtualKey,
                           KeyModifiers held);
 
+// The indices of the controls in the order Tab visits them: by tab order,
+// equal tab orders in made order.
+std::vector<int> TabSequence(const std::vector<DialogControl>& controls);
+
+// The tab orders after the control at index moved took the given place in
+// the window's tab sequence (clamped to the first and the last place): the
+// controls from that place on move one place back, and every control is
+// numbered by its place, so no two share a number afterwards.
+std::vector<int> TabOrdersAfterMove(const std::vector<DialogControl>& controls, int moved, int place);
+
 }  // namespace vx

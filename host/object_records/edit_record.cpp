@@ -22,7 +22,7 @@ void Header(TVXObject& o, const ObjectHeaderRecord& h, RecordContext&) {
   e.SetRightToLeft(c.Flag(4));
   e.SetEnabled(c.Flag(5));
   e.ColorEvents = c.Flag(6);
-  e.AutoSize = c.Flag(7);
+  e.SetAutoSize(c.Flag(7));
   e.SetCtl3D(c.Flag(8));
   platform::FontSpec font = e.Look().font;
   font.bold = c.Flag(9);

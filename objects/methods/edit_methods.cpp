@@ -45,8 +45,8 @@ void MaxLength(MethodCall& m) {
 
 // Browsers take it too, once they are loaded.
 void TabOrder(MethodCall& m) {
-  if (auto* edit = As<TVXEdit>(m.object)) edit->SetTabOrder(m.Int(1));
-  else if (auto* button = As<TVXButton>(m.object)) button->SetTabOrder(m.Int(1));
+  if (auto* edit = As<TVXEdit>(m.object)) edit->MoveInTabOrder(m.Int(1));
+  else if (auto* button = As<TVXButton>(m.object)) button->MoveInTabOrder(m.Int(1));
 }
 
 void CharCase(MethodCall& m) {

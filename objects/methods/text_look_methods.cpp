@@ -128,7 +128,7 @@ void AutoSize(MethodCall& m) {
     text->AutoSize = m.Flag(1);
     text->Changed();
   } else if (auto* edit = As<TVXEdit>(m.object)) {
-    edit->AutoSize = m.Flag(1);
+    edit->SetAutoSize(m.Flag(1));
   }
 }
 

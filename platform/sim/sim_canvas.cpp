@@ -368,9 +368,13 @@ void SimCanvas::WriteText(platform::Rect box, const std::string& text, const pla
   pango_context_set_base_dir(pango_layout_get_context(layout),
                              style.rightToLeft ? PANGO_DIRECTION_RTL : PANGO_DIRECTION_LTR);
   pango_layout_context_changed(layout);
-  pango_layout_set_width(layout, box.width * PANGO_SCALE);
-  if (style.wordWrap) pango_layout_set_wrap(layout, PANGO_WRAP_WORD_CHAR);
-  else pango_layout_set_ellipsize(layout, PANGO_ELLIPSIZE_NONE);
+  // A layout with a width breaks its lines at that width, so only a
+  // wrapping text gets one; the other keeps its lines whole and is cut at
+  // the box by the clip.
+  if (style.wordWrap) {
+    pango_layout_set_width(layout, box.width * PANGO_SCALE);
+    pango_layout_set_wrap(layout, PANGO_WRAP_WORD_CHAR);
+  }
   PangoAlignment align = PANGO_ALIGN_LEFT;
   if (style.alignment == platform::TextAlignment::Center) align = PANGO_ALIGN_CENTER;
   else if ((style.alignment == platform::TextAlignment::Right) != style.rightToLeft) align = PANGO_ALIGN_RIGHT;
@@ -382,8 +386,16 @@ void SimCanvas::WriteText(platform::Rect box, const std::string& text, const pla
   int top = box.top;
   if (style.layout == platform::TextLayout::Center) top += (box.height - h) / 2;
   else if (style.layout == platform::TextLayout::Bottom) top += box.height - h;
+  // Without a width Pango aligns the lines among themselves; the box
+  // aligns the whole, so a line wider than the box overhangs on the side
+  // away from the alignment.
+  int left = box.left;
+  if (!style.wordWrap) {
+    if (align == PANGO_ALIGN_CENTER) left += (box.width - w) / 2;
+    else if (align == PANGO_ALIGN_RIGHT) left += box.width - w;
+  }
   SetSourceColor(cr_, style.color);
-  cairo_move_to(cr_, box.left, top);
+  cairo_move_to(cr_, left, top);
   pango_cairo_show_layout(cr_, layout);
   g_object_unref(layout);
 }

@@ -65,6 +65,14 @@ char CaseOf(char c, platform::CharCase charCase) {
   return c;
 }
 
+// Made order, whatever the z-order is now.
+std::vector<SimControl*> InMadeOrder(const SimWindow& window) {
+  std::vector<SimControl*> controls = window.Controls();
+  std::sort(controls.begin(), controls.end(),
+            [](const SimControl* a, const SimControl* b) { return a->Sequence() < b->Sequence(); });
+  return controls;
+}
+
 }  // namespace
 
 SimControl::SimControl(SimWindow& window, platform::ControlListener* listener)
@@ -104,6 +112,18 @@ void SimControl::Click() {
   }
 }
 
+void SimControl::MoveInTabSequence(int place) {
+  const std::vector<SimControl*> controls = InMadeOrder(*window_);
+  std::vector<DialogControl> states;
+  int moved = -1;
+  for (SimControl* c : controls) {
+    if (c == this) moved = static_cast<int>(states.size());
+    states.push_back(c->DialogState());
+  }
+  const std::vector<int> orders = TabOrdersAfterMove(states, moved, place);
+  for (std::size_t i = 0; i < controls.size(); ++i) controls[i]->tabOrder_ = orders[i];
+}
+
 DialogControl SimControl::DialogState() const {
   DialogControl d;
   d.tabOrder = tabOrder_;
@@ -113,10 +133,7 @@ DialogControl SimControl::DialogState() const {
 }
 
 bool PressDialogKey(SimWindow& window, int virtualKey, KeyModifiers held) {
-  // Made order, whatever the z-order is now.
-  std::vector<SimControl*> controls = window.Controls();
-  std::sort(controls.begin(), controls.end(),
-            [](const SimControl* a, const SimControl* b) { return a->Sequence() < b->Sequence(); });
+  const std::vector<SimControl*> controls = InMadeOrder(window);
   std::vector<DialogControl> states;
   int focused = -1;
   for (SimControl* c : controls) {
@@ -220,6 +237,20 @@ void SimEditBox::TypeOne(char c) {
 
 std::string SimEditBox::ShownText() const {
   return password_ != 0 ? std::string(text_.size(), password_) : text_;
+}
+
+int SimEditBox::FrameWidth() const {
+  int width = 0;
+  if (border_ == platform::EditBorderStyle::Single) width += ctl3D_ ? 2 : 1;
+  if (bevelKind_ != platform::BevelKind::None)
+    width += (bevelOuter_ != platform::BevelCut::None ? 1 : 0) + (bevelInner_ != platform::BevelCut::None ? 1 : 0);
+  return width;
+}
+
+int SimEditBox::OneLineHeight() const {
+  SimSurface scratch({1, 1});
+  SimCanvas canvas(scratch);
+  return canvas.MeasureText("X", look_.font).height + 2 * (2 + FrameWidth());
 }
 
 void SimEditBox::PaintOn(SimCanvas& canvas) {

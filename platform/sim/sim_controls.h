@@ -41,6 +41,7 @@ class SimControl {
   void Changed() const;
   void Lower();
   void MoveTo(platform::Window& window);
+  void MoveInTabSequence(int place);
 
   SimWindow* window_;
   platform::ControlListener* listener_;
@@ -70,6 +71,8 @@ class SimEditBox : public SimControl, public platform::EditBox {
   platform::ControlLook Look() const override { return look_; }
   void SetTabStop(bool on) override { tabStop_ = on; }
   void SetTabOrder(int order) override { tabOrder_ = order; }
+  int TabOrder() const override { return tabOrder_; }
+  void MoveInTabOrder(int place) override { MoveInTabSequence(place); }
   void BringToFront() override;
   void SendToBack() override { Lower(); }
   void SetCursor(int cursorNumber) override { cursor_ = cursorNumber; }
@@ -93,6 +96,7 @@ class SimEditBox : public SimControl, public platform::EditBox {
   void SetAutoSelect(bool on) override { autoSelect_ = on; }
   bool AutoSelect() const { return autoSelect_; }
   void SetBevel(platform::BevelCut inner, platform::BevelCut outer, platform::BevelKind kind) override;
+  int OneLineHeight() const override;
   void FocusedByKey() override;
 
   // Typing: the edit takes the focus, then every byte replaces the selection
@@ -105,6 +109,8 @@ class SimEditBox : public SimControl, public platform::EditBox {
 
  private:
   void TypeOne(char c);
+  // Border and bevel: where the text area begins inside the bounds.
+  int FrameWidth() const;
 
   std::string text_;
   int selStart_ = 0;
@@ -135,6 +141,8 @@ class SimButton : public SimControl, public platform::Button {
   platform::ControlLook Look() const override { return look_; }
   void SetTabStop(bool on) override { tabStop_ = on; }
   void SetTabOrder(int order) override { tabOrder_ = order; }
+  int TabOrder() const override { return tabOrder_; }
+  void MoveInTabOrder(int place) override { MoveInTabSequence(place); }
   void BringToFront() override;
   void SendToBack() override { Lower(); }
   void SetCursor(int cursorNumber) override { cursor_ = cursorNumber; }

@@ -226,6 +226,38 @@ void ChildControl::MoveTo(HWND parent, ControlList& list) {
   SetWindowPos(hwnd_, HWND_TOP, bounds_.left, bounds_.top, bounds_.width, bounds_.height, SWP_NOACTIVATE);
 }
 
+void ChildControl::MoveInTabOrder(int place) {
+  const auto& controls = list_->InMadeOrder();
+  std::vector<DialogControl> states;
+  int moved = -1;
+  for (ChildControl* c : controls) {
+    if (c == this) moved = static_cast<int>(states.size());
+    states.push_back(c->DialogState());
+  }
+  const std::vector<int> orders = TabOrdersAfterMove(states, moved, place);
+  for (std::size_t i = 0; i < controls.size(); ++i) controls[i]->tabOrder_ = orders[i];
+}
+
+int ChildControl::FontLineHeight() const {
+  HDC dc = GetDC(hwnd_);
+  if (dc == nullptr) return 0;
+  // Without a font of its own the control writes in the system font, which
+  // a fresh device context holds too.
+  HGDIOBJ old = font_ != nullptr ? SelectObject(dc, font_) : nullptr;
+  TEXTMETRICA metrics{};
+  const BOOL measured = GetTextMetricsA(dc, &metrics);
+  if (old != nullptr) SelectObject(dc, old);
+  ReleaseDC(hwnd_, dc);
+  return measured ? static_cast<int>(metrics.tmHeight) : 0;
+}
+
+int ChildControl::FrameHeight() const {
+  int frame = 2 * BevelSize();
+  if ((exStyle_ & WS_EX_CLIENTEDGE) != 0) frame += 2 * GetSystemMetrics(SM_CYEDGE);
+  if ((style_ & WS_BORDER) != 0) frame += 2 * GetSystemMetrics(SM_CYBORDER);
+  return frame;
+}
+
 // One pixel for each cut that is not none, while there is a bevel at all.
 int ChildControl::BevelSize() const {
   if (bevelKind_ == platform::BevelKind::None) return 0;
@@ -370,6 +402,8 @@ void Win32EditBox::SetBevel(platform::BevelCut inner, platform::BevelCut outer, 
   bevelKind_ = kind;
   core_.SetBevel(inner, outer, kind, !ctl3D_);
 }
+
+int Win32EditBox::OneLineHeight() const { return core_.FontLineHeight() + 2 * 2 + core_.FrameHeight(); }
 
 void Win32EditBox::SetBorder(platform::EditBorderStyle border, bool ctl3D) {
   ctl3D_ = ctl3D;

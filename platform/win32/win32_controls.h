@@ -59,6 +59,13 @@ class ChildControl {
   const platform::ControlLook& Look() const { return look_; }
   void SetTabStop(bool on);
   void SetTabOrder(int order) { tabOrder_ = order; }
+  int TabOrder() const { return tabOrder_; }
+  // Takes the place in its window's tab sequence (Control::MoveInTabOrder).
+  void MoveInTabOrder(int place);
+  // The height of a line of its font, and of its border and bevel above
+  // and below, in pixels.
+  int FontLineHeight() const;
+  int FrameHeight() const;
   void SetDefaultButton(bool on) { defaultButton_ = on; }
   // What Tab and Enter need to know of it.
   DialogControl DialogState() const;
@@ -130,6 +137,8 @@ class Win32EditBox : public platform::EditBox {
   platform::ControlLook Look() const override { return core_.Look(); }
   void SetTabStop(bool on) override { core_.SetTabStop(on); }
   void SetTabOrder(int order) override { core_.SetTabOrder(order); }
+  int TabOrder() const override { return core_.TabOrder(); }
+  void MoveInTabOrder(int place) override { core_.MoveInTabOrder(place); }
   void BringToFront() override { core_.BringToFront(); }
   void SendToBack() override { core_.SendToBack(); }
   void SetCursor(int cursorNumber) override { core_.SetCursor(cursorNumber); }
@@ -152,6 +161,7 @@ class Win32EditBox : public platform::EditBox {
   void SetBorder(platform::EditBorderStyle border, bool ctl3D) override;
   void SetAutoSelect(bool on) override { autoSelect_ = on; }
   void SetBevel(platform::BevelCut inner, platform::BevelCut outer, platform::BevelKind kind) override;
+  int OneLineHeight() const override;
 
  private:
   void Restore();
@@ -181,6 +191,8 @@ class Win32Button : public platform::Button {
   platform::ControlLook Look() const override { return core_.Look(); }
   void SetTabStop(bool on) override { core_.SetTabStop(on); }
   void SetTabOrder(int order) override { core_.SetTabOrder(order); }
+  int TabOrder() const override { return core_.TabOrder(); }
+  void MoveInTabOrder(int place) override { core_.MoveInTabOrder(place); }
   void BringToFront() override { core_.BringToFront(); }
   void SendToBack() override { core_.SendToBack(); }
   void SetCursor(int cursorNumber) override { core_.SetCursor(cursorNumber); }

@@ -8,6 +8,7 @@
 #include "objects/vx_edit.h"
 #include "platform/input.h"
 #include "platform/sim/sim_desktop.h"
+#include "script/runner.h"
 #include "tests/support/sim_fixture.h"
 
 namespace vx {
@@ -85,6 +86,74 @@ TEST_F(PageKeysTest, EnterInTheEditClicksTheDefaultButtonThroughItsClickHook) {
   Ok().SetDefault(false);
   desktop.user.Key(vk::Return);
   EXPECT_EQ(okClicks, 1);
+}
+
+// Edit boxes e1, e2, e3 with tab orders 0, 1, 2 and a button with 3.
+class ScriptTabOrderTest : public ::testing::Test {
+ protected:
+  ScriptTabOrderTest() {
+    auto& page = project.AddPage("Main");
+    for (int i = 1; i <= 3; ++i) {
+      auto& edit = page.AddEdit("e" + std::to_string(i));
+      edit.bounds = {10, 10 + 30 * i, 120, 22};
+      edit.tabOrder = i - 1;
+    }
+    auto& go = page.AddButton("Go");
+    go.bounds = {150, 40, 80, 25};
+    go.tabOrder = 3;
+    test::InstallPresentation(desktop, project);
+    app = StartPlayer(desktop.Platform());
+    app->forms.front()->Window().Show();
+  }
+  TVXNativeControl& Control(const std::string& name) {
+    return dynamic_cast<TVXNativeControl&>(*app->forms.front()->Components().Find("OBJ" + name));
+  }
+  bool Focused(const std::string& name) {
+    if (auto* edit = dynamic_cast<TVXEdit*>(&Control(name))) return edit->Box().HasFocus();
+    return dynamic_cast<TVXButton&>(Control(name)).NativeButton().HasFocus();
+  }
+  void Run(const std::string& script) { DoActions(*app, app->MainForm(), script); }
+
+  tools::ProjectModel project;
+  sim::SimDesktop desktop;
+  std::unique_ptr<Application> app;
+};
+
+TEST_F(ScriptTabOrderTest, TheControlTakesThePlaceAndTheOthersMoveBack) {
+  Run("10(\"e3\",\"\").27(1)");
+  EXPECT_EQ(Control("e1").TabOrder(), 0);
+  EXPECT_EQ(Control("e3").TabOrder(), 1);
+  EXPECT_EQ(Control("e2").TabOrder(), 2);
+  EXPECT_EQ(Control("Go").TabOrder(), 3);
+  dynamic_cast<TVXEdit&>(Control("e1")).Box().Focus();
+  desktop.user.Key(vk::Tab);
+  EXPECT_TRUE(Focused("e3"));
+  desktop.user.Key(vk::Tab);
+  EXPECT_TRUE(Focused("e2"));
+  desktop.user.Key(vk::Tab);
+  EXPECT_TRUE(Focused("Go"));
+  desktop.user.KeyDown(vk::Shift);
+  desktop.user.Key(vk::Tab);
+  desktop.user.KeyUp(vk::Shift);
+  EXPECT_TRUE(Focused("e2"));
+}
+
+TEST_F(ScriptTabOrderTest, APlaceBeyondTheEndIsTheLastAndNoTwoShareANumber) {
+  // The button to the front, then e1 past the end.
+  Run("10(\"Go\",\"Main\").27(0)\n10(\"e1\",\"Main\").27(99)");
+  EXPECT_EQ(Control("Go").TabOrder(), 0);
+  EXPECT_EQ(Control("e2").TabOrder(), 1);
+  EXPECT_EQ(Control("e3").TabOrder(), 2);
+  EXPECT_EQ(Control("e1").TabOrder(), 3);
+  dynamic_cast<TVXEdit&>(Control("e3")).Box().Focus();
+  desktop.user.Key(vk::Tab);
+  EXPECT_TRUE(Focused("e1"));
+  desktop.user.Key(vk::Tab);
+  EXPECT_TRUE(Focused("Go"));
+  // A negative place is the first.
+  Run("10(\"e3\",\"Main\").27(-2)");
+  EXPECT_EQ(Control("e3").TabOrder(), 0);
+  EXPECT_EQ(Control("Go").TabOrder(), 1);
 }
 
 }  // namespace

@@ -88,5 +88,39 @@ TEST(DialogKeysTest, OtherKeysAreNeverDialogKeys) {
     EXPECT_EQ(DialogKey(c, 0, key, kNone), DialogKeyAction{}) << key;
 }
 
+using Orders = std::vector<int>;
+
+TEST(DialogKeysTest, AMovedControlTakesItsPlaceAndTheRestMoveBack) {
+  // e1, e2, e3 with 0, 1, 2: e3 to place 1 comes before e2.
+  const std::vector<DialogControl> c = {Edit(0), Edit(1), Edit(2)};
+  EXPECT_EQ(TabOrdersAfterMove(c, 2, 1), (Orders{0, 2, 1}));
+  EXPECT_EQ(TabOrdersAfterMove(c, 0, 2), (Orders{2, 0, 1}));
+  EXPECT_EQ(TabOrdersAfterMove(c, 1, 1), (Orders{0, 1, 2}));
+  // Tab from e1 then goes to e3.
+  std::vector<DialogControl> moved = c;
+  const Orders orders = TabOrdersAfterMove(c, 2, 1);
+  for (std::size_t i = 0; i < moved.size(); ++i) moved[i].tabOrder = orders[i];
+  EXPECT_EQ(DialogKey(moved, 0, vk::Tab, kNone), Focus(2));
+  EXPECT_EQ(DialogKey(moved, 2, vk::Tab, kNone), Focus(1));
+}
+
+TEST(DialogKeysTest, AMoveNumbersEveryControlByItsPlace) {
+  // Equal numbers go in made order before the move and are all distinct after it.
+  EXPECT_EQ(TabOrdersAfterMove({Edit(0), Edit(0), Edit(0)}, 2, 0), (Orders{1, 2, 0}));
+  // Gaps close up; the made order of the list is not the tab sequence.
+  EXPECT_EQ(TabOrdersAfterMove({Edit(10), Edit(0), Edit(5)}, 0, 1), (Orders{1, 0, 2}));
+}
+
+TEST(DialogKeysTest, AMovePastEitherEndTakesTheLastOrTheFirstPlace) {
+  const std::vector<DialogControl> c = {Edit(0), Edit(1), Edit(2)};
+  EXPECT_EQ(TabOrdersAfterMove(c, 0, 3), (Orders{2, 0, 1}));
+  EXPECT_EQ(TabOrdersAfterMove(c, 0, 1000), (Orders{2, 0, 1}));
+  EXPECT_EQ(TabOrdersAfterMove(c, 2, -5), (Orders{1, 2, 0}));
+  EXPECT_EQ(TabOrdersAfterMove({Edit(7)}, 0, 4), (Orders{0}));
+  // A control that is not in the list changes nothing.
+  EXPECT_EQ(TabOrdersAfterMove(c, 3, 0), (Orders{0, 1, 2}));
+  EXPECT_EQ(TabOrdersAfterMove(c, -1, 0), (Orders{0, 1, 2}));
+}
+
 }  // namespace
 }  // namespace vx

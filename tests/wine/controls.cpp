@@ -136,12 +136,26 @@ void Controls(const std::string& exe, const std::string& workdir) {
         "F5 on the button Later did not run the shortcut; trace:\n" + Joined(TraceLines(p)));
   Check(FocusOf(p) == later, "the shortcut moved the focus");
 
+  // F6 runs a script that gives Later the tab order 1: edit, Later, OK from
+  // then on, so Tab on Later no longer goes round to the edit box.
+  const std::string shortcutRan = "script FormShortCut on VX_APPLICATION_FORM1";
+  const auto shortcuts = [&] {
+    const auto lines = TraceLines(p);
+    return std::count(lines.begin(), lines.end(), shortcutRan);
+  };
+  const auto before = shortcuts();
+  PressKey(VK_F6);
+  Check(WaitFor(p, [&] { return shortcuts() > before; }, 5000),
+        "F6 did not run the function that reorders; trace:\n" + Joined(TraceLines(p)));
+  PressKey(VK_TAB);
+  ExpectFocus(p, ok, "Tab on Later after the script gave it the tab order 1");
+  PressKey(VK_TAB, true);
+  ExpectFocus(p, later, "Shift+Tab on OK after the reordering");
+
   // Enter in the edit box clicks the default button, whose script goes to
   // the next page; the edit box takes no character from it.
   PressKey(VK_TAB, true);
-  ExpectFocus(p, ok, "Shift+Tab on Later");
-  PressKey(VK_TAB, true);
-  ExpectFocus(p, edit, "Shift+Tab on OK");
+  ExpectFocus(p, edit, "Shift+Tab on Later after the reordering");
   PressKey(VK_RETURN);
   HWND done = nullptr;
   Check(WaitFor(p, [&] { return (done = PageCalled(p, "Done")) != nullptr; }, 5000),

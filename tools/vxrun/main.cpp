@@ -19,7 +19,10 @@ namespace {
 
 int Usage() {
   std::cerr << "usage: vxrun --script FILE [--answer BUTTON]... [--utf8]\n"
-               "       vxrun --headless FILE.exe --tour FILE [--fixed-clock]\n";
+               "       vxrun --headless FILE.exe --tour FILE [--fixed-clock]\n"
+               "A script sees the folders as in the player: [src] is FILE's folder (a Unix path on\n"
+               "drive Z:, as Wine names it), [temp] C:\\TEMP\\, [win] C:\\WINDOWS\\; its files are on\n"
+               "a simulated disk that holds FILE alone.\n";
   return 2;
 }
 
@@ -56,6 +59,7 @@ int ScriptMode(const std::vector<std::string>& args) {
     std::cerr << "vxrun: cannot read " << file << '\n';
     return 2;
   }
+  options.scriptPath = vx::tools::ScriptPathOnDesktop(file);
   return vx::tools::RunScriptConsole(bytes, options, std::cout);
 }
 

@@ -122,7 +122,9 @@ TEST_F(LookMethodsTest, EditProperties) {
   EXPECT_EQ(box.PasswordChar(), '*');
   EXPECT_EQ(box.ShownText(), "***");
   EXPECT_EQ(box.MaxLength(), 5);
-  EXPECT_EQ(e.TabOrder(), 3);
+  // Past the end of the page's two controls: the last place.
+  EXPECT_EQ(e.TabOrder(), 1);
+  EXPECT_EQ(Obj<TVXButton>("Go").TabOrder(), 0);
   EXPECT_EQ(e.CharCase(), platform::CharCase::Upper);
   EXPECT_EQ(box.Text(), "ABC");  // the case applies to what is there
   EXPECT_EQ(e.ColorHover, MakeColor(1, 1, 1));
@@ -184,7 +186,8 @@ TEST_F(LookMethodsTest, ButtonDefaultAndFocusRectangle) {
             std::nullopt);
   EXPECT_TRUE(button.IsDefault());
   EXPECT_EQ(button.Caption(), "Send");
-  EXPECT_EQ(b.TabOrder(), 4);
+  EXPECT_EQ(b.TabOrder(), 1);
+  EXPECT_EQ(Obj<TVXEdit>("Name").TabOrder(), 0);
   EXPECT_EQ(Run("10(\"Go\",\"Main\").38(0)"), std::nullopt);
   button.Focus();
   // The dotted rectangle three pixels in; gone with 20(0).
