@@ -20,6 +20,11 @@ constexpr Family kFamilies[] = {
     commands::NoEffectCommands,
     commands::NavigationCommands,
     commands::WindowCommands,
+    commands::ObjectCommands,
+    commands::DialogCommands,
+    commands::StoreCommands,
+    commands::FileCommands,
+    commands::SystemCommands,
 };
 
 // Codes 0 ... 107 are built in; 108 and above are author functions.
