@@ -44,7 +44,7 @@ void SystemServices(const std::string& exe, const std::string& workdir) {
     HWND box = nullptr;
     Check(WaitFor(p, [&] { return (box = WindowOf(p, "#32770")) != nullptr; }),
           "the results box never showed; trace:\n" + Joined(TraceLines(p)));
-    Check(WaitFor(p, [&] { return TraceHas(p, "msgbox [Results]"); }, 10000), "no results line in the trace");
+    // The box's line is traced once it is answered.
     PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, IDOK)));
     ExpectTheEnd(p);
     const auto lines = TraceLines(p);
