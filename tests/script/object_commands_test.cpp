@@ -8,6 +8,7 @@
 #include "host/startup.h"
 #include "host/vx_form.h"
 #include "objects/page_objects.h"
+#include "objects/vx_button.h"
 #include "objects/vx_shape.h"
 #include "script/runner.h"
 #include "tests/support/sim_fixture.h"
@@ -61,6 +62,15 @@ TEST_F(ObjectCommandsTest, EveryKindWithAComponentIsMade) {
   EXPECT_EQ(dynamic_cast<VxShapeObject&>(*Objects(1).Find("OBJl")).Shape.Shape(), stLine);
   // The timer is made switched off.
   EXPECT_FALSE(Objects(1).Find("OBJtick")->Enabled());
+}
+
+TEST_F(ObjectCommandsTest, ObjectMethodsReachTheNewObjectByItsName) {
+  EXPECT_EQ(Run(1, "40(\"button\",\"Go\")\r\n10(\"go\",\"\").12(\"Pressed\")\r\n"
+                   "40(\"timer\",\"Tick\")\r\n10(\"tick\",\"\").12(\"Pressed\")"),
+            std::nullopt);
+  auto* button = dynamic_cast<TVXButton*>(Objects(1).Find("OBJgo"));
+  ASSERT_NE(button, nullptr);
+  EXPECT_EQ(button->Caption(), "Pressed");
 }
 
 TEST_F(ObjectCommandsTest, TheObjectGoesOnTheCurrentPage) {
