@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/platform.h"
+#include "host/form_dialogs.h"
 #include "host/page_background.h"
 #include "host/page_settings.h"
 #include "host/page_transition.h"
@@ -46,6 +47,9 @@ class TVXForm : public platform::WindowListener {
 
   // Background, frame shape and show transition from the page record.
   PageSettings page;
+
+  // opendlg, savedlg, opendirdlg, coldlg, fontdlg.
+  FormDialogs dialogs;
 
   // The page-show timer: its first tick runs the show script; an interval of
   // 2 is the signal of a script thread to end the process.

@@ -28,6 +28,8 @@ class File {
   // Reads exactly count bytes at the current position, or throws.
   virtual std::string Read(std::size_t count) = 0;
   virtual void Write(std::string_view bytes) = 0;
+  // Cuts the file to size bytes (or extends it with zeros).
+  virtual void Resize(std::uint64_t size) = 0;
 };
 
 enum class OpenMode {
@@ -73,6 +75,16 @@ class Files {
   // without a folder lies in the Windows folder.
   virtual std::string ReadIniString(const std::string& file, const std::string& section,
                                     const std::string& key) = 0;
+  // Writes text as key of section, creating the file, section and key as
+  // needed; throws vx::OsError with the system's message when refused.
+  virtual void WriteIniString(const std::string& file, const std::string& section, const std::string& key,
+                              const std::string& text) = 0;
+
+  // Copies source over destination, replacing it; false when the system
+  // refuses (a missing source, a file onto itself, no access).
+  virtual bool CopyFileOver(const std::string& source, const std::string& destination) = 0;
+  // Moves or renames a file, across folders too; false when refused.
+  virtual bool MoveFileTo(const std::string& source, const std::string& destination) = 0;
 };
 
 // Whole-file helpers on top of the interface.

@@ -2,6 +2,7 @@
 // Keyboard and mouse state, as the system reports it right now.
 
 #include <cstdint>
+#include <string>
 
 #include "platform/types.h"
 
@@ -33,6 +34,9 @@ class Input {
   virtual std::int16_t KeyState(int virtualKey) = 0;
   // The mouse cursor in screen coordinates.
   virtual Point CursorPos() = 0;
+  // Loads the keyboard layout of that eight-character name ("00000409")
+  // and makes it the active one; false when the system has no such layout.
+  virtual bool SwitchKeyboardLayout(const std::string& name) = 0;
 };
 
 }  // namespace vx::platform

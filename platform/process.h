@@ -25,6 +25,15 @@ class Process {
   // Hands file to the shell with its default verb and no working folder;
   // showMode is a Win32 show-window value. Whether it started is not told.
   virtual void ShellOpen(const std::string& file, const std::string& parameters, int showMode) = 0;
+
+  // Hands a command string to the multimedia command interpreter, which
+  // shows its own box when the command fails.
+  virtual void SendMciCommand(const std::string& command) = 0;
+  // The system sound of a message-box kind (0x10 error, 0x40 information,
+  // ... 0xFFFFFFFF the simple beep); returns at once.
+  virtual void PlaySystemSound(unsigned kind) = 0;
+  // The speaker at frequency Hz for duration ms; returns when it is done.
+  virtual void SoundSpeaker(unsigned frequency, unsigned duration) = 0;
 };
 
 }  // namespace vx::platform

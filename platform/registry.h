@@ -1,5 +1,5 @@
 #pragma once
-// The system registry, read side. Roots are the HKEY_* numbers
+// The system registry. Roots are the HKEY_* numbers
 // (0x80000000 ...); key paths are relative to the root, "\" separated, a
 // leading "\" allowed.
 
@@ -26,6 +26,15 @@ class Registry {
   // cannot be opened.
   virtual std::optional<RegistryValue> ReadValue(std::uint32_t root, const std::string& key,
                                                  const std::string& name) = 0;
+
+  // Opens or creates the key with its parents; throws vx::OsError with the
+  // system's message when refused (an unknown root, no access).
+  virtual void CreateKey(std::uint32_t root, const std::string& path) = 0;
+  // Deletes the key; false when it is missing or the system refuses.
+  virtual bool DeleteKey(std::uint32_t root, const std::string& path) = 0;
+  // Sets a value of an existing key; throws vx::OsError when refused.
+  virtual void WriteValue(std::uint32_t root, const std::string& key, const std::string& name,
+                          const RegistryValue& value) = 0;
 };
 
 }  // namespace vx::platform

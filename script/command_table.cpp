@@ -22,6 +22,11 @@ constexpr Family kFamilies[] = {
     commands::WindowCommands,
     commands::PageWindowCommands,
     commands::PageBackgroundCommands,
+    commands::ObjectCommands,
+    commands::DialogCommands,
+    commands::StoreCommands,
+    commands::FileCommands,
+    commands::SystemCommands,
 };
 
 // Codes 0 ... 107 are built in; 108 and above are author functions.

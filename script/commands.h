@@ -28,6 +28,8 @@ struct CommandContext {
   long double N(int k) const;
   std::int64_t I(int k) const;  // halves to even
   bool B(int k) const;
+  // The statement gives argument k (its text is not empty).
+  bool Given(int k) const { return !args[static_cast<std::size_t>(k - 1)].empty(); }
 };
 
 using CommandHandler = void (*)(CommandContext&);

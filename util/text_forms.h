@@ -1,10 +1,13 @@
 #pragma once
 // The boolean and font text forms scripts use.
 
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "platform/fonts.h"
+#include "platform/types.h"
 
 namespace vx {
 
@@ -19,5 +22,16 @@ std::string FontToText(const platform::FontSpec& font);
 // Two commas or fewer (after a closing one is added) give the default font; a
 // size or charset that is not a number throws NotAnInteger.
 platform::FontSpec TextToFont(std::string_view text);
+
+// A font specification of the font dialog command: name:charset:size:RRGGBB.
+struct FontSpecification {
+  std::string name;
+  std::uint8_t charset = 1;
+  int size = 8;
+  platform::Color color = 0;
+};
+// Nothing unless the text holds exactly three ":"; a charset or size that is
+// not a number throws NotAnInteger (the charset keeps its low byte).
+std::optional<FontSpecification> FontFromSpec(std::string_view text);
 
 }  // namespace vx

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "util/error.h"
+
 namespace vx {
 
 namespace {
@@ -25,9 +27,20 @@ std::uint32_t DecodeCount(const std::string& bytes) {
 bool AppendTrailer(platform::Files& files, const std::string& fileName, const std::string& stream) {
   if (!files.FileExists(fileName)) return false;
   auto file = files.Open(fileName, platform::OpenMode::ReadWrite);
-  file->Seek(file->Size());
-  file->Write(stream);
-  file->Write(EncodeCount(static_cast<std::uint32_t>(stream.size() + kCountSize)));
+  const std::uint64_t size = file->Size();
+  file->Seek(size);
+  // One write, and a failed one is cut off again: a half trailer would take
+  // the file's own for a block of garbage.
+  try {
+    file->Write(stream + EncodeCount(static_cast<std::uint32_t>(stream.size() + kCountSize)));
+  } catch (const Error&) {
+    try {
+      file->Resize(size);
+    } catch (const Error&) {
+      // The first error is the one to report.
+    }
+    throw;
+  }
   return true;
 }
 

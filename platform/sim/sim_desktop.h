@@ -34,7 +34,7 @@ class SimDesktop {
   SimFonts fonts{log, files};
   SimPictures pictures;
   SimInput input;
-  SimProcess process{log};
+  SimProcess process{log, loop};
   SimHosted hosted;
   SimClipboard clipboard;
   SimRegistry registry;

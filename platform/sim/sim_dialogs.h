@@ -1,6 +1,8 @@
 #pragma once
 // Message boxes answered from a queue that the test fills. Every box is
 // recorded; with the queue empty a box is answered with its first button.
+// The standard dialogs are answered from a second queue (the tour's choose
+// and cancel lines); an unanswered dialog is cancelled.
 
 #include <deque>
 #include <mutex>
@@ -19,6 +21,27 @@ struct ShownMessageBox {
   int answer = 0;
 };
 
+// What the person does in the next standard dialog.
+struct DialogAnswer {
+  enum class Kind { Files, Folder, Color, Font, Cancel };
+  Kind kind = Kind::Cancel;
+  std::vector<std::string> files;  // Files: one, or several for multiple selection
+  std::string folder;
+  platform::Color color = 0;  // Color; Font: the font's colour
+  platform::FontSpec font;
+};
+
+// A standard dialog as it was shown: its kind ("open", "save", "folder",
+// "color", "font") and its settings as it opened.
+struct ShownDialog {
+  std::string kind;
+  platform::FileDialogState file;
+  platform::FolderDialogState folder;
+  platform::ColorDialogState color;
+  platform::FontDialogState font;
+  bool confirmed = false;
+};
+
 class SimDialogs : public platform::Dialogs {
  public:
   explicit SimDialogs(SimLog& log) : log_(log) {}
@@ -33,6 +56,18 @@ class SimDialogs : public platform::Dialogs {
 
   int ShowMessageBox(const std::string& text, const std::string& caption, unsigned flags) override;
 
+  void QueueDialogAnswer(DialogAnswer answer) {
+    std::lock_guard lock(mutex_);
+    dialogAnswers_.push_back(std::move(answer));
+  }
+  const std::vector<ShownDialog>& DialogsShown() const { return dialogsShown_; }
+
+  bool ShowOpenDialog(platform::Window* owner, platform::FileDialogState& state) override;
+  bool ShowSaveDialog(platform::Window* owner, platform::FileDialogState& state) override;
+  bool ShowFolderDialog(platform::Window* owner, platform::FolderDialogState& state) override;
+  bool ShowColorDialog(platform::Window* owner, platform::ColorDialogState& state) override;
+  bool ShowFontDialog(platform::Window* owner, platform::FontDialogState& state) override;
+
   // The button a box with these flags offers first.
   static int FirstButton(unsigned flags);
 
@@ -41,6 +76,12 @@ class SimDialogs : public platform::Dialogs {
   std::mutex mutex_;
   std::deque<int> answers_;
   std::vector<ShownMessageBox> shown_;
+  std::deque<DialogAnswer> dialogAnswers_;
+  std::vector<ShownDialog> dialogsShown_;
+  // The next answer when it is of that kind; a cancel, an answer of
+  // another kind or none cancels the dialog (and is logged).
+  bool TakeAnswer(const std::string& dialog, DialogAnswer::Kind kind, DialogAnswer& out);
+  bool ShowFileDialog(const std::string& kind, platform::FileDialogState& state);
 };
 
 }  // namespace vx::sim

@@ -45,6 +45,14 @@ class SimFile : public platform::File {
   }
   void Write(std::string_view bytes) override {
     if (!writable_) throw OsError("File not open for writing: " + key_);
+    if (owner_.writeErrors_.count(key_)) {
+      // A disk that fills up: half of the bytes land, then the write fails.
+      const std::string half = bytes.substr(0, bytes.size() / 2);
+      owner_.writeErrors_.erase(key_);
+      Write(half);
+      owner_.writeErrors_.insert(key_);
+      throw OsError("Write error on " + key_ + ". There is not enough space on the disk");
+    }
     std::string& data = owner_.files_[key_];
     if (position_ > data.size()) data.resize(static_cast<std::size_t>(position_), '\0');
     const auto at = static_cast<std::size_t>(position_);
@@ -55,6 +63,10 @@ class SimFile : public platform::File {
       std::copy(bytes.begin(), bytes.end(), data.begin() + static_cast<std::ptrdiff_t>(at));
     }
     position_ += bytes.size();
+  }
+  void Resize(std::uint64_t size) override {
+    if (!writable_) throw OsError("File not open for writing: " + key_);
+    owner_.files_[key_].resize(static_cast<std::size_t>(size), '\0');
   }
 
  private:
@@ -93,6 +105,8 @@ void SimFiles::AddDirectory(const std::string& path) {
 
 void SimFiles::InjectOpenError(const std::string& path) { openErrors_.insert(Key(path)); }
 void SimFiles::InjectReadError(const std::string& path) { readErrors_.insert(Key(path)); }
+void SimFiles::InjectWriteError(const std::string& path) { writeErrors_.insert(Key(path)); }
+void SimFiles::SetReadOnly(const std::string& path) { readOnly_.insert(Key(path)); }
 
 void SimFiles::SetOwnExecutable(const std::string& path, std::string bytes) {
   ownPath_ = path;
@@ -124,7 +138,8 @@ bool SimFiles::DirectoryExists(const std::string& path) { return directories_.co
 
 std::unique_ptr<platform::File> SimFiles::Open(const std::string& path, platform::OpenMode mode) {
   const std::string key = Key(path);
-  if (openErrors_.count(key)) throw OsError("Cannot open file \"" + path + "\". Access is denied");
+  if (openErrors_.count(key) || (mode != platform::OpenMode::Read && readOnly_.count(key)))
+    throw OsError("Cannot open file \"" + path + "\". Access is denied");
   switch (mode) {
     case platform::OpenMode::Read:
     case platform::OpenMode::ReadWrite:
@@ -149,7 +164,7 @@ void SimFiles::MakeDirectory(const std::string& path) {
 
 void SimFiles::RemoveFile(const std::string& path) {
   const std::string key = Key(path);
-  if (openErrors_.count(key) || !files_.erase(key)) throw OsError("Cannot delete file " + path);
+  if (openErrors_.count(key) || readOnly_.count(key) || !files_.erase(key)) throw OsError("Cannot delete file " + path);
   log_.Add("delete " + path);
 }
 

@@ -26,6 +26,10 @@ class SimFiles : public platform::Files {
   void InjectOpenError(const std::string& path);
   // Reads of the file throw from now on.
   void InjectReadError(const std::string& path);
+  // The next write to the file puts half of its bytes and fails.
+  void InjectWriteError(const std::string& path);
+  // The file opens for reading only; it cannot be written or deleted.
+  void SetReadOnly(const std::string& path);
   void SetOwnExecutable(const std::string& path, std::string bytes);
   void SetOwnResource(const std::string& name, std::string bytes);
   // Takes the resources from the PE image of the own executable instead.
@@ -55,9 +59,19 @@ class SimFiles : public platform::Files {
   std::optional<platform::DriveSpace> DriveSpaceOf(const std::string& root) override;
   std::string ReadIniString(const std::string& file, const std::string& section,
                             const std::string& key) override;
+  void WriteIniString(const std::string& file, const std::string& section, const std::string& key,
+                      const std::string& text) override;
+  bool CopyFileOver(const std::string& source, const std::string& destination) override;
+  bool MoveFileTo(const std::string& source, const std::string& destination) override;
 
   // Canonical key of a path: upper case, "/" as "\", no trailing "\".
   static std::string Key(const std::string& path);
+
+ private:
+  // An INI file name without a folder lies in the Windows folder.
+  std::string IniPath(const std::string& file);
+  // A file may be created there: its folder exists and it is not locked.
+  bool Writable(const std::string& key) const;
 
  private:
   friend class SimFile;
@@ -67,6 +81,8 @@ class SimFiles : public platform::Files {
   std::set<std::string> directories_;
   std::set<std::string> openErrors_;
   std::set<std::string> readErrors_;
+  std::set<std::string> writeErrors_;
+  std::set<std::string> readOnly_;
   std::map<std::string, std::string> resources_;  // upper-case name -> bytes
   bool resourcesFromImage_ = false;
   // The resource tree of the own executable as it lies on the disk, read

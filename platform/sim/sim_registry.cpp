@@ -74,4 +74,46 @@ std::optional<platform::RegistryValue> SimRegistry::ReadValue(std::uint32_t root
   return v->second;
 }
 
+namespace {
+
+bool KnownRoot(std::uint32_t root) { return root >= 0x80000000u && root <= 0x80000006u; }
+
+}  // namespace
+
+void SimRegistry::DenyWrites(std::uint32_t root, const std::string& path) { denied_.push_back(Key(root, path)); }
+
+void SimRegistry::CheckWritable(std::uint32_t root, const std::string& path) const {
+  if (!KnownRoot(root)) throw OsError("The handle is invalid");
+  const std::string key = Key(root, path);
+  for (const std::string& d : denied_)
+    if (key == d || key.compare(0, d.size() + 1, d + "\\") == 0) throw OsError("Access is denied");
+}
+
+void SimRegistry::CreateKey(std::uint32_t root, const std::string& path) {
+  CheckWritable(root, path);
+  AddKey(root, path);
+}
+
+bool SimRegistry::DeleteKey(std::uint32_t root, const std::string& path) {
+  try {
+    CheckWritable(root, path);
+  } catch (const OsError&) {
+    return false;
+  }
+  const std::string key = Key(root, path);
+  if (key == Key(root, "") || keys_.erase(key) == 0) return false;
+  // The key goes with everything under it.
+  for (auto it = keys_.lower_bound(key + "\\"); it != keys_.end() && it->first.compare(0, key.size() + 1, key + "\\") == 0;)
+    it = keys_.erase(it);
+  return true;
+}
+
+void SimRegistry::WriteValue(std::uint32_t root, const std::string& key, const std::string& name,
+                             const platform::RegistryValue& value) {
+  CheckWritable(root, key);
+  const auto k = keys_.find(Key(root, key));
+  if (k == keys_.end()) throw OsError("The system cannot find the file specified");
+  k->second[Upper(name)] = value;
+}
+
 }  // namespace vx::sim

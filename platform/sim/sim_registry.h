@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "platform/registry.h"
 
@@ -25,6 +26,13 @@ class SimRegistry : public platform::Registry {
   bool KeyExists(std::uint32_t root, const std::string& path) override;
   std::optional<platform::RegistryValue> ReadValue(std::uint32_t root, const std::string& key,
                                                    const std::string& name) override;
+  void CreateKey(std::uint32_t root, const std::string& path) override;
+  bool DeleteKey(std::uint32_t root, const std::string& path) override;
+  void WriteValue(std::uint32_t root, const std::string& key, const std::string& name,
+                  const platform::RegistryValue& value) override;
+
+  // Keys under it refuse every write, as a key without write access does.
+  void DenyWrites(std::uint32_t root, const std::string& path);
 
   // root and upper-case path without leading or trailing "\".
   static std::string Key(std::uint32_t root, const std::string& path);
@@ -32,6 +40,8 @@ class SimRegistry : public platform::Registry {
  private:
   // key -> upper-case value name -> value
   std::map<std::string, std::map<std::string, platform::RegistryValue>> keys_;
+  std::vector<std::string> denied_;
+  void CheckWritable(std::uint32_t root, const std::string& path) const;
 };
 
 }  // namespace vx::sim

@@ -6,6 +6,7 @@
 #include <stdlib.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <mutex>
@@ -98,11 +99,15 @@ bool SimFonts::InstallFontFile(const std::string& path) {
 }
 
 bool SimFonts::RemoveFontFile(const std::string& path) {
-  auto it = installed_.find(path);
+  // The system finds the file without regard to case.
+  const std::string key = SimFiles::Key(path);
+  auto it = std::find_if(installed_.begin(), installed_.end(),
+                         [&](const std::string& p) { return SimFiles::Key(p) == key; });
   if (it == installed_.end()) return false;
+  const std::string installedPath = *it;
   installed_.erase(it);
   log_.Add("font removed " + path);
-  if (installed_.count(path) == 0) Unregister(path);
+  if (installed_.count(installedPath) == 0) Unregister(installedPath);
   return true;
 }
 
@@ -146,6 +151,17 @@ void SimInput::SetToggled(int virtualKey, bool on) {
     toggled_.insert(virtualKey);
   else
     toggled_.erase(virtualKey);
+}
+
+bool SimInput::SwitchKeyboardLayout(const std::string& name) {
+  if (name.size() != 8 || name.find_first_not_of("0123456789abcdefABCDEF") != std::string::npos) return false;
+  layout_ = name;
+  return true;
+}
+
+void SimProcess::SoundSpeaker(unsigned frequency, unsigned duration) {
+  log_.Add("speaker " + std::to_string(frequency) + " Hz " + std::to_string(duration) + " ms");
+  loop_.Sleep(duration);
 }
 
 void SimProcess::Terminate(int exitCode) {

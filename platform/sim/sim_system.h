@@ -12,6 +12,7 @@
 #include "platform/process.h"
 #include "platform/sim/sim_files.h"
 #include "platform/sim/sim_log.h"
+#include "platform/sim/sim_loop.h"
 
 namespace vx::sim {
 
@@ -64,16 +65,20 @@ class SimInput : public platform::Input {
   bool IsKeyDown(int virtualKey) override { return down_.count(virtualKey) != 0; }
   std::int16_t KeyState(int virtualKey) override;
   platform::Point CursorPos() override { return cursor_; }
+  // Layouts are known when their name is eight hexadecimal digits.
+  bool SwitchKeyboardLayout(const std::string& name) override;
+  std::string KeyboardLayout() const { return layout_; }
 
  private:
   std::set<int> down_;
   std::set<int> toggled_;
   platform::Point cursor_;
+  std::string layout_ = "00000409";
 };
 
 class SimProcess : public platform::Process {
  public:
-  explicit SimProcess(SimLog& log) : log_(log) {}
+  SimProcess(SimLog& log, SimLoop& loop) : log_(log), loop_(loop) {}
 
   void SetCommandLine(std::string line) { commandLine_ = std::move(line); }
   void SetMemory(platform::MemoryStatus status) { memory_ = status; }
@@ -90,9 +95,14 @@ class SimProcess : public platform::Process {
   void ShellOpen(const std::string& file, const std::string& parameters, int showMode) override {
     log_.Add("shell open " + file + " " + parameters + " show " + std::to_string(showMode));
   }
+  void SendMciCommand(const std::string& command) override { log_.Add("mci " + command); }
+  void PlaySystemSound(unsigned kind) override { log_.Add("system sound " + std::to_string(kind)); }
+  // The calling thread waits as long as the tone lasts.
+  void SoundSpeaker(unsigned frequency, unsigned duration) override;
 
  private:
   SimLog& log_;
+  SimLoop& loop_;
   std::string commandLine_ = "\"C:\\Program Files\\Presentation\\presentation.exe\"";
   platform::MemoryStatus memory_{std::uint64_t{512} << 20, std::uint64_t{256} << 20};
   bool online_ = false;

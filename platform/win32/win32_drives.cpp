@@ -43,4 +43,18 @@ std::string Win32Files::ReadIniString(const std::string& file, const std::string
   }
 }
 
+void Win32Files::WriteIniString(const std::string& file, const std::string& section, const std::string& key,
+                                const std::string& text) {
+  if (!WritePrivateProfileStringA(section.c_str(), key.c_str(), text.c_str(), file.c_str()))
+    ThrowLastError("Unable to write to " + file);
+}
+
+bool Win32Files::CopyFileOver(const std::string& source, const std::string& destination) {
+  return CopyFileA(source.c_str(), destination.c_str(), FALSE) != 0;
+}
+
+bool Win32Files::MoveFileTo(const std::string& source, const std::string& destination) {
+  return MoveFileA(source.c_str(), destination.c_str()) != 0;
+}
+
 }  // namespace vx::win32

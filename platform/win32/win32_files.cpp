@@ -44,6 +44,10 @@ class Win32File : public platform::File {
       done += put;
     }
   }
+  void Resize(std::uint64_t size) override {
+    Seek(size);
+    if (!SetEndOfFile(handle_)) ThrowLastError("Cannot set the size of " + path_);
+  }
 
  private:
   HANDLE handle_;

@@ -20,6 +20,10 @@ class Win32Files : public platform::Files {
   std::optional<platform::DriveSpace> DriveSpaceOf(const std::string& root) override;
   std::string ReadIniString(const std::string& file, const std::string& section,
                             const std::string& key) override;
+  void WriteIniString(const std::string& file, const std::string& section, const std::string& key,
+                      const std::string& text) override;
+  bool CopyFileOver(const std::string& source, const std::string& destination) override;
+  bool MoveFileTo(const std::string& source, const std::string& destination) override;
 };
 
 }  // namespace vx::win32

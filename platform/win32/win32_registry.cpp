@@ -78,4 +78,43 @@ std::optional<platform::RegistryValue> Win32Registry::ReadValue(std::uint32_t ro
   return value;
 }
 
+void Win32Registry::CreateKey(std::uint32_t root, const std::string& path) {
+  HKEY key = nullptr;
+  const LONG status = RegCreateKeyExA(RootKey(root), Relative(path).c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
+                                      KEY_ALL_ACCESS, nullptr, &key, nullptr);
+  if (status != ERROR_SUCCESS) {
+    SetLastError(static_cast<DWORD>(status));
+    ThrowLastError("Cannot create registry key " + path);
+  }
+  RegCloseKey(key);
+}
+
+bool Win32Registry::DeleteKey(std::uint32_t root, const std::string& path) {
+  return RegDeleteKeyA(RootKey(root), Relative(path).c_str()) == ERROR_SUCCESS;
+}
+
+void Win32Registry::WriteValue(std::uint32_t root, const std::string& key, const std::string& name,
+                               const platform::RegistryValue& value) {
+  HKEY open = nullptr;
+  LONG status = RegOpenKeyExA(RootKey(root), Relative(key).c_str(), 0, KEY_SET_VALUE, &open);
+  if (status == ERROR_SUCCESS) {
+    DWORD type = REG_BINARY;
+    std::string data = value.data;
+    switch (value.kind) {
+      case platform::RegistryValueKind::String: type = REG_SZ; data.push_back('\0'); break;
+      case platform::RegistryValueKind::ExpandString: type = REG_EXPAND_SZ; data.push_back('\0'); break;
+      case platform::RegistryValueKind::Integer: type = REG_DWORD; break;
+      case platform::RegistryValueKind::Binary:
+      case platform::RegistryValueKind::Other: type = REG_BINARY; break;
+    }
+    status = RegSetValueExA(open, name.c_str(), 0, type, reinterpret_cast<const BYTE*>(data.data()),
+                            static_cast<DWORD>(data.size()));
+    RegCloseKey(open);
+  }
+  if (status != ERROR_SUCCESS) {
+    SetLastError(static_cast<DWORD>(status));
+    ThrowLastError("Cannot set registry value " + name);
+  }
+}
+
 }  // namespace vx::win32

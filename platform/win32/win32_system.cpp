@@ -2,9 +2,13 @@
 
 #include <objbase.h>
 #include <shellapi.h>
+#include <mmsystem.h>
 #include <wininet.h>
 
 #include "platform/win32/win32_common.h"
+
+// winmm exports it; the mingw headers do not declare it.
+extern "C" BOOL WINAPI mciExecute(LPCSTR command);
 
 namespace vx::win32 {
 
@@ -60,6 +64,25 @@ bool Win32Process::IsOnline() {
 void Win32Process::ShellOpen(const std::string& file, const std::string& parameters, int showMode) {
   ShellExecuteA(nullptr, nullptr, file.c_str(), parameters.c_str(), nullptr, showMode);
   Trace("shell open " + file + " " + parameters + " show " + std::to_string(showMode));
+}
+
+void Win32Process::SendMciCommand(const std::string& command) {
+  Trace("mci " + command);
+  mciExecute(command.c_str());
+}
+
+void Win32Process::PlaySystemSound(unsigned kind) {
+  Trace("system sound " + std::to_string(kind));
+  MessageBeep(kind);
+}
+
+void Win32Process::SoundSpeaker(unsigned frequency, unsigned duration) {
+  Trace("speaker " + std::to_string(frequency) + " Hz " + std::to_string(duration) + " ms");
+  Beep(frequency, duration);
+}
+
+bool Win32Input::SwitchKeyboardLayout(const std::string& name) {
+  return LoadKeyboardLayoutA(name.c_str(), KLF_ACTIVATE) != nullptr;
 }
 
 namespace {

@@ -16,6 +16,12 @@ namespace vx::win32 {
 class Win32Dialogs : public platform::Dialogs {
  public:
   int ShowMessageBox(const std::string& text, const std::string& caption, unsigned flags) override;
+  // win32_dialogs.cpp: the common dialogs and the shell's folder browser.
+  bool ShowOpenDialog(platform::Window* owner, platform::FileDialogState& state) override;
+  bool ShowSaveDialog(platform::Window* owner, platform::FileDialogState& state) override;
+  bool ShowFolderDialog(platform::Window* owner, platform::FolderDialogState& state) override;
+  bool ShowColorDialog(platform::Window* owner, platform::ColorDialogState& state) override;
+  bool ShowFontDialog(platform::Window* owner, platform::FontDialogState& state) override;
 };
 
 class Win32Fonts : public platform::Fonts {
@@ -35,6 +41,7 @@ class Win32Input : public platform::Input {
   bool IsKeyDown(int virtualKey) override;
   std::int16_t KeyState(int virtualKey) override;
   platform::Point CursorPos() override;
+  bool SwitchKeyboardLayout(const std::string& name) override;
 };
 
 class Win32Process : public platform::Process {
@@ -45,6 +52,9 @@ class Win32Process : public platform::Process {
   platform::MemoryStatus QueryMemory() override;
   bool IsOnline() override;
   void ShellOpen(const std::string& file, const std::string& parameters, int showMode) override;
+  void SendMciCommand(const std::string& command) override;
+  void PlaySystemSound(unsigned kind) override;
+  void SoundSpeaker(unsigned frequency, unsigned duration) override;
 };
 
 class Win32Hosted : public platform::HostedControls {

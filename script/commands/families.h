@@ -19,5 +19,16 @@ std::span<const CommandRow> PageWindowCommands();
 std::span<const CommandRow> PageBackgroundCommands();
 // Codes that do nothing.
 std::span<const CommandRow> NoEffectCommands();
+// Objects made at run time.
+std::span<const CommandRow> ObjectCommands();
+// The standard dialogs.
+std::span<const CommandRow> DialogCommands();
+// The registry and INI-file writers.
+std::span<const CommandRow> StoreCommands();
+// Files: copy, move, rename, delete, write; embedded files; another
+// executable's settings block.
+std::span<const CommandRow> FileCommands();
+// Fonts, clipboard, multimedia commands, keyboard layout, sounds.
+std::span<const CommandRow> SystemCommands();
 
 }  // namespace vx::commands

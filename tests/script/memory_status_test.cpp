@@ -16,6 +16,9 @@ class FakeProcess : public platform::Process {
   platform::MemoryStatus QueryMemory() override { return status_; }
   bool IsOnline() override { return false; }
   void ShellOpen(const std::string&, const std::string&, int) override {}
+  void SendMciCommand(const std::string&) override {}
+  void PlaySystemSound(unsigned) override {}
+  void SoundSpeaker(unsigned, unsigned) override {}
 
  private:
   platform::MemoryStatus status_;

@@ -95,5 +95,16 @@ TEST_F(TrailerTest, ReadFailureIsAnError) {
   EXPECT_THROW(ReadTrailer(files, path, block), OsError);
 }
 
+TEST_F(TrailerTest, AFailedAppendLeavesTheFileAsItWas) {
+  const std::string image = test::ExecutableWithTrailer(test::kDeliveredTrailer);
+  desktop.files.AddFile(path, image);
+  desktop.files.InjectWriteError(path);  // half of the bytes land, then the write fails
+  EXPECT_THROW(AppendTrailer(files, path, "1\r\nsettings"), OsError);
+  EXPECT_EQ(desktop.files.Contents(path), image);
+  std::string block;
+  ASSERT_TRUE(ReadTrailer(files, path, block));
+  EXPECT_EQ(block, "0\r\n");
+}
+
 }  // namespace
 }  // namespace vx

@@ -23,4 +23,9 @@ void MessageBoxLook(const std::string& exe, const std::string& workdir);
 // attributes and from the screen; kept as window.bmp.
 void WindowLook(const std::string& exe, const std::string& workdir);
 
+// tests/wine/system-services: registry and INI values written and read back,
+// a file written, copied and deleted, and 107 on a copy of the presentation,
+// which then still starts with the new trailer.
+void SystemServices(const std::string& exe, const std::string& workdir);
+
 }  // namespace vxe2e

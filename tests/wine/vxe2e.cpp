@@ -99,6 +99,7 @@ const std::map<std::string, Scenario>& Scenarios() {
       {"controls", Controls},
       {"message-box", MessageBoxLook},
       {"window-look", WindowLook},
+      {"system-services", SystemServices},
       {"startup-failure",
        [](const std::string& player, const std::string& workdir) {
          StartupFailure(CopyOfPlayer(player, workdir, "damaged.exe"), workdir);

@@ -15,6 +15,9 @@
 #include "tools/vxrun/tour.h"
 #include "tools/vxrun/variable_report.h"
 #include "util/codepage.h"
+#include "util/conversions.h"
+#include "util/error.h"
+#include "util/text_forms.h"
 
 namespace vx::tools {
 
@@ -143,6 +146,10 @@ class TourPlayer {
       if (!user.Type(Utf8ToCp1256(step.rest))) Fail("type: no edit box has the focus");
     } else if (a == "answer") {
       desktop_.dialogs.QueueAnswer(Number(step, 0));
+    } else if (a == "choose") {
+      desktop_.dialogs.QueueDialogAnswer(Choice(step));
+    } else if (a == "cancel") {
+      desktop_.dialogs.QueueDialogAnswer({});
     } else if (a == "close") {
       ActivePage().RequestClose();
     } else if (a == "screenshot") {
@@ -150,6 +157,50 @@ class TourPlayer {
     } else {
       Fail("unknown action \"" + a + "\"");
     }
+  }
+
+  // choose file PATH | files PATH|PATH... | folder PATH | color RRGGBB |
+  // font NAME:CHARSET:SIZE:RRGGBB
+  sim::DialogAnswer Choice(const TourStep& step) const {
+    using Kind = sim::DialogAnswer::Kind;
+    const auto blank = step.rest.find_first_of(" \t");
+    const std::string what = step.rest.substr(0, blank);
+    const auto start = blank == std::string::npos ? std::string::npos : step.rest.find_first_not_of(" \t", blank);
+    const std::string value = start == std::string::npos ? std::string() : Utf8ToCp1256(step.rest.substr(start));
+    if (value.empty()) Fail("choose " + what + ": what to choose is missing");
+    sim::DialogAnswer answer;
+    if (what == "file" || what == "files") {
+      answer.kind = Kind::Files;
+      std::size_t at = 0;
+      for (;;) {
+        const auto bar = value.find('|', at);
+        const std::string file = value.substr(at, bar == std::string::npos ? std::string::npos : bar - at);
+        if (!file.empty()) answer.files.push_back(file);
+        if (bar == std::string::npos) break;
+        at = bar + 1;
+      }
+    } else if (what == "folder") {
+      answer.kind = Kind::Folder;
+      answer.folder = value;
+    } else if (what == "color" || what == "colour") {
+      answer.kind = Kind::Color;
+      answer.color = HexToColor(value);
+    } else if (what == "font") {
+      std::optional<FontSpecification> spec;
+      try {
+        spec = FontFromSpec(value);
+      } catch (const Error&) {
+      }
+      if (!spec) Fail("choose font: NAME:CHARSET:SIZE:RRGGBB expected");
+      answer.kind = Kind::Font;
+      answer.font.name = spec->name;
+      answer.font.charset = spec->charset;
+      answer.font.size = spec->size;
+      answer.color = spec->color;
+    } else {
+      Fail("choose: file, files, folder, color or font");
+    }
+    return answer;
   }
 
   void Screenshot(const TourStep& step) {
