@@ -47,7 +47,7 @@ class SimFile : public platform::File {
     if (!writable_) throw OsError("File not open for writing: " + key_);
     if (owner_.writeErrors_.count(key_)) {
       // A disk that fills up: half of the bytes land, then the write fails.
-      const std::string half = bytes.substr(0, bytes.size() / 2);
+      const std::string_view half = bytes.substr(0, bytes.size() / 2);
       owner_.writeErrors_.erase(key_);
       Write(half);
       owner_.writeErrors_.insert(key_);
