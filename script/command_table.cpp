@@ -20,6 +20,7 @@ constexpr Family kFamilies[] = {
     commands::NoEffectCommands,
     commands::NavigationCommands,
     commands::WindowCommands,
+    commands::ObjectCommands,
 };
 
 // Codes 0 ... 107 are built in; 108 and above are author functions.

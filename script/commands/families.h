@@ -13,6 +13,8 @@ std::span<const CommandRow> ApplicationCommands();
 std::span<const CommandRow> NavigationCommands();
 // The script's form and the application window.
 std::span<const CommandRow> WindowCommands();
+// Objects made at run time.
+std::span<const CommandRow> ObjectCommands();
 // Codes that do nothing.
 std::span<const CommandRow> NoEffectCommands();
 

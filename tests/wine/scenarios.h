@@ -19,4 +19,8 @@ void Controls(const std::string& exe, const std::string& workdir);
 // as message-box.bmp.
 void MessageBoxLook(const std::string& exe, const std::string& workdir);
 
+// tests/wine/media: a WAV tone starts with page 1 and its finish script
+// shows page 2, whose AVI plays in its window; kept as media.bmp.
+void Media(const std::string& exe, const std::string& workdir);
+
 }  // namespace vxe2e

@@ -98,6 +98,7 @@ const std::map<std::string, Scenario>& Scenarios() {
       {"page-look", PageLook},
       {"controls", Controls},
       {"message-box", MessageBoxLook},
+      {"media", Media},
       {"startup-failure",
        [](const std::string& player, const std::string& workdir) {
          StartupFailure(CopyOfPlayer(player, workdir, "damaged.exe"), workdir);
