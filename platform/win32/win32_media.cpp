@@ -71,6 +71,23 @@ std::wstring Wide(const std::string& text) {
 
 const char kMediaWindowClass[] = "VXMediaEvents";
 
+// Whether any pin of the filter is connected.
+bool Connected(IBaseFilter* filter) {
+  Com<IEnumPins> pins;
+  if (FAILED(filter->EnumPins(pins.Out()))) return false;
+  bool connected = false;
+  IPin* pin = nullptr;
+  while (!connected && pins->Next(1, &pin, nullptr) == S_OK) {
+    IPin* other = nullptr;
+    if (SUCCEEDED(pin->ConnectedTo(&other)) && other != nullptr) {
+      connected = true;
+      other->Release();
+    }
+    pin->Release();
+  }
+  return connected;
+}
+
 }  // namespace
 
 class Win32MediaGraph : public platform::MediaGraph {
@@ -103,7 +120,16 @@ class Win32MediaGraph : public platform::MediaGraph {
     if (!Active()) SetActive(true);
     Trace("media render " + path);
     const std::wstring wide = Wide(path);
+    // The GDI video renderer goes in first, so that a video is drawn with it
+    // rather than with a Direct3D renderer that needs a working 3-D device
+    // (Wine's default, VMR-9, draws nothing without one). A file without
+    // video leaves it unconnected, and it goes again.
+    Com<IBaseFilter> renderer;
+    if (SUCCEEDED(CoCreateInstance(CLSID_VideoRenderer, nullptr, CLSCTX_INPROC_SERVER, IID_IBaseFilter,
+                                   reinterpret_cast<void**>(renderer.Out()))))
+      builder_->AddFilter(renderer.Get(), L"Video Renderer");
     const HRESULT hr = builder_->RenderFile(wide.c_str(), nullptr);
+    if (renderer && !Connected(renderer.Get())) builder_->RemoveFilter(renderer.Get());
     if (FAILED(hr)) {
       Trace("media cannot render " + path + ": " + HresultText(hr));
       Check(hr, "Cannot render the file \"" + path + "\"");
@@ -113,13 +139,10 @@ class Win32MediaGraph : public platform::MediaGraph {
     audio_.Reset();
     if (SUCCEEDED(builder_->QueryInterface(IID_IBasicAudio, reinterpret_cast<void**>(audio_.Out()))))
       audio_->put_Volume(LinearToAttenuation(volume_));
+    // Every graph manager answers for a video window; one without a video
+    // renderer fails each call on it, which the window then ignores.
     video_.Reset();
-    Com<IVideoWindow> video;
-    if (SUCCEEDED(builder_->QueryInterface(IID_IVideoWindow, reinterpret_cast<void**>(video.Out())))) {
-      long visible = 0;
-      // Only a graph with a video renderer answers for its window.
-      if (SUCCEEDED(video->get_Visible(&visible))) builder_->QueryInterface(IID_IVideoWindow, reinterpret_cast<void**>(video_.Out()));
-    }
+    builder_->QueryInterface(IID_IVideoWindow, reinterpret_cast<void**>(video_.Out()));
     Changed();
   }
 
@@ -300,9 +323,11 @@ class Win32VideoWindow : public platform::VideoWindow {
     OAHWND owner = 0;
     video->get_Owner(&owner);
     if (owner != reinterpret_cast<OAHWND>(page_)) {
-      video->put_Owner(reinterpret_cast<OAHWND>(page_));
+      // An audio-only graph has no renderer window to own.
+      if (FAILED(video->put_Owner(reinterpret_cast<OAHWND>(page_)))) return;
       video->put_WindowStyle(WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN);
       video->put_MessageDrain(reinterpret_cast<OAHWND>(page_));
+      Trace("video window on the page");
     }
     long full = OAFALSE;
     video->get_FullScreenMode(&full);
@@ -312,8 +337,11 @@ class Win32VideoWindow : public platform::VideoWindow {
       return;
     }
     if (full != OAFALSE) video->put_FullScreenMode(OAFALSE);
-    video->SetWindowPosition(bounds_.left, bounds_.top, bounds_.width, bounds_.height);
-    video->put_Visible(visible_ ? OATRUE : OAFALSE);
+    const HRESULT placed = video->SetWindowPosition(bounds_.left, bounds_.top, bounds_.width, bounds_.height);
+    const HRESULT shown = video->put_Visible(visible_ ? OATRUE : OAFALSE);
+    Trace("video window " + std::to_string(bounds_.left) + "," + std::to_string(bounds_.top) + " " +
+          std::to_string(bounds_.width) + "x" + std::to_string(bounds_.height) + (visible_ ? " shown" : " hidden") +
+          (FAILED(placed) || FAILED(shown) ? ": " + HresultText(FAILED(placed) ? placed : shown) : std::string()));
   }
 
   HWND page_;
