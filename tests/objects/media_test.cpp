@@ -19,6 +19,7 @@
 #include "platform/sim/sim_media.h"
 #include "script/runner.h"
 #include "tests/support/sim_fixture.h"
+#include "tools/common/event_text.h"
 #include "util/error.h"
 
 namespace vx {
@@ -310,6 +311,15 @@ TEST_F(MediaTest, StartAndFinishScriptsRunAndCanBeReplaced) {
   Advance(1100);
   EXPECT_EQ(Num("started"), 1);
   EXPECT_EQ(Num("done"), 1);
+  EXPECT_EQ(Run("10(\"Bell\",\"Main\").77(" + tools::EventText("#started=#started+10") + ")\n" +
+                "10(\"Bell\",\"Main\").78(" + tools::EventText("#done=#done+10") + ")\n" +
+                "10(\"Clip\",\"Main\").77(" + tools::EventText("#vstart=1") + ")\n" +
+                "10(\"Bell\",\"Main\").56\n10(\"Bell\",\"Main\").79(0)\n10(\"Clip\",\"Main\").54"),
+            std::nullopt);
+  Advance(1100);
+  EXPECT_EQ(Num("started"), 11);
+  EXPECT_EQ(Num("done"), 11);
+  EXPECT_EQ(Num("vstart"), 1);
 }
 
 TEST_F(MediaTest, FilesThatDoNotPlayFailTheStatementWithItsLine) {
