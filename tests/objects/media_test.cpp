@@ -40,6 +40,14 @@ std::string Wave(int milliseconds) {
          std::string(data, '\x80');
 }
 
+// Just an AVI main header: frames of 40 ms.
+std::string Avi(std::uint32_t frames) {
+  const std::string avih = Le32(40000) + std::string(12, '\0') + Le32(frames) + std::string(36, '\0');
+  const std::string hdrl = "hdrl" + std::string("avih") + Le32(static_cast<std::uint32_t>(avih.size())) + avih;
+  return "RIFF" + Le32(static_cast<std::uint32_t>(4 + 8 + hdrl.size())) + "AVI " + "LIST" +
+         Le32(static_cast<std::uint32_t>(hdrl.size())) + hdrl;
+}
+
 const std::string kBell = "C:\\media\\bell.wav";
 const std::string kClip = "C:\\media\\clip.avi";
 
@@ -336,6 +344,22 @@ TEST_F(MediaTest, FilesThatDoNotPlayFailTheStatementWithItsLine) {
     EXPECT_EQ(error->rfind("Line #2: Cannot render the file", 0), 0U) << *error;
   }
   EXPECT_EQ(Bell().Graph().State(), MediaState::Uninitialised);
+}
+
+TEST_F(MediaTest, AVideoFileThatDoesNotPlayFailsPlayAndLoad) {
+  desktop.files.AddFile("C:\\media\\cut.avi", Avi(0).substr(0, 20));
+  ClipModel().path = "C:\\media\\gone.avi";
+  Load();
+  const auto play = Run("10(\"Clip\",\"Main\").54");
+  ASSERT_TRUE(play.has_value());
+  EXPECT_EQ(play->rfind("Line #1: Cannot render the file \"C:\\media\\gone.avi\"", 0), 0U) << *play;
+  const auto load = Run("\n\n10(\"Clip\",\"Main\").57(\"C:\\media\\cut.avi\")");
+  ASSERT_TRUE(load.has_value());
+  EXPECT_EQ(load->rfind("Line #3: Cannot render", 0), 0U) << *load;
+  EXPECT_EQ(ClipGraph().State(), MediaState::Uninitialised);
+  // Nothing is left half made: a good file plays after them.
+  EXPECT_EQ(Run("10(\"Clip\",\"Main\").57(\"" + kClip + "\")\n10(\"Clip\",\"Main\").54"), std::nullopt);
+  EXPECT_EQ(ClipGraph().State(), MediaState::Playing);
 }
 
 TEST_F(MediaTest, TimersThatStartMediaSwallowFilesThatDoNotPlay) {
