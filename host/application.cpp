@@ -1,6 +1,7 @@
 #include "host/application.h"
 
 #include "host/load_form.h"
+#include "host/media_playback.h"
 #include "host/page_queries_impl.h"
 #include "host/vx_form.h"
 #include "objects/methods/page_object_actions.h"
@@ -16,6 +17,7 @@ Application::Application(platform::Platform& p)
   eval.pages = pageQueries.get();
   pageObjectActions = std::make_unique<PageObjectActions>(*this);
   objectActions = pageObjectActions.get();
+  media = std::make_unique<MediaPlayback>();
   scripts = std::make_unique<ScriptThreads>(*this);
 }
 

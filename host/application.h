@@ -26,6 +26,7 @@ class TVXForm;
 class TVXLoad;
 class ScriptThreads;
 class ObjectActions;
+struct MediaPlayback;
 
 // The system settings as they were before the presentation changed them.
 struct SavedSystemSettings {
@@ -105,6 +106,9 @@ class Application {
   // (objects/methods/page_object_actions.h) unless a test puts another.
   ObjectActions* objectActions = nullptr;
   std::unique_ptr<ObjectActions> pageObjectActions;
+
+  // Full screen, SetVolume's sound, the pages' media timers.
+  std::unique_ptr<MediaPlayback> media;
 
   // The main thread's script state, the bridge and the script threads. Last,
   // so that its threads end before anything they use goes.

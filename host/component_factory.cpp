@@ -10,6 +10,7 @@
 #include "objects/vx_button.h"
 #include "objects/vx_edit.h"
 #include "objects/vx_image.h"
+#include "objects/vx_media.h"
 #include "objects/vx_shape.h"
 #include "objects/vx_text.h"
 #include "objects/vx_timer.h"
@@ -26,7 +27,7 @@ struct Row {
   Make make;
 };
 
-const std::array<Row, 6> kRows = {{
+const std::array<Row, 8> kRows = {{
     {{"VEXORELLE_NEW_TEXT", "TVXText", "new_vexorelle_new_text"},
      [](Application&, TVXForm&) -> std::unique_ptr<TVXObject> { return std::make_unique<TVXText>(); }},
     {{"VEXORELLE_NEW_EDIT", "TVXEdit", "new_vexorelle_new_edit"},
@@ -45,6 +46,14 @@ const std::array<Row, 6> kRows = {{
      [](Application& app, TVXForm&) -> std::unique_ptr<TVXObject> {
        return std::make_unique<TVXTimer>(app.platform.loop);
      }},
+    // Their companions (graph, position bar, still picture) come with the
+    // header, under their final names.
+    {{"VEXORELLE_NEW_SOUND", "TVXSound", "new_vexorelle_new_sound"},
+     [](Application& app, TVXForm&) -> std::unique_ptr<TVXObject> {
+       return std::make_unique<TVXSound>(app.platform.media);
+     }},
+    {{"VEXORELLE_NEW_VIDEO", "TVXVideo", "new_vexorelle_new_video"},
+     [](Application&, TVXForm&) -> std::unique_ptr<TVXObject> { return std::make_unique<TVXVideo>(); }},
 }};
 
 bool SameText(std::string_view a, std::string_view b) {

@@ -7,7 +7,9 @@
 
 namespace vx {
 
-enum class ObjectKind { Text, Edit, Button, Picture, Shape, Sound, Video, Flash, Browser, Timer, Plugin };
+// Companion: the parts of a sound or video and the run-time timers, which
+// are components of a page but no authored object (no row in the table).
+enum class ObjectKind { Text, Edit, Button, Picture, Shape, Sound, Video, Flash, Browser, Timer, Plugin, Companion };
 
 struct ObjectKindInfo {
   ObjectKind kind;

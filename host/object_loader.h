@@ -20,7 +20,8 @@ class ObjectLoader {
  public:
   explicit ObjectLoader(Application& app);
 
-  // The kinds this loader makes; the media and hosted kinds are not yet.
+  // The kinds this loader makes; the hosted kinds (Flash, browser, plug-in)
+  // are not yet.
   static bool Takes(ObjectKind kind);
 
   void ObjectHeader(const ObjectHeaderRecord& header);

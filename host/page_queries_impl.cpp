@@ -1,9 +1,12 @@
 #include "host/page_queries_impl.h"
 
 #include "host/application.h"
+#include "host/media_playback.h"
 #include "host/pages.h"
 #include "host/vx_form.h"
 #include "objects/page_objects.h"
+#include "objects/vx_media.h"
+#include "util/code_tables.h"
 #include "util/error.h"
 
 namespace vx {
@@ -45,16 +48,20 @@ bool ApplicationPageQueries::ObjectVisible(std::string_view objectName) {
   return CurrentPageObject(objectName).Visible();
 }
 
-// Sounds, videos and Flash movies are not loaded yet: every object found
-// is of another kind.
+namespace {
+platform::MediaGraph& MediaGraphOf(TVXForm& page, TVXObject& object, std::string_view objectName) {
+  platform::MediaGraph* graph = GraphOf(page, object);
+  if (graph == nullptr) throw Error("The object " + std::string(objectName) + " is no sound or video.");
+  return *graph;
+}
+}  // namespace
+
 int ApplicationPageQueries::MediaVolume(std::string_view objectName) {
-  CurrentPageObject(objectName);
-  throw Error("The object " + std::string(objectName) + " is no sound or video.");
+  return MediaGraphOf(CurrentPage(), CurrentPageObject(objectName), objectName).Volume();
 }
 
 int ApplicationPageQueries::MediaStateCode(std::string_view objectName) {
-  CurrentPageObject(objectName);
-  throw Error("The object " + std::string(objectName) + " is no sound or video.");
+  return MediaStateToCode(MediaGraphOf(CurrentPage(), CurrentPageObject(objectName), objectName).State(), 0);
 }
 
 std::string ApplicationPageQueries::FlashVariable(std::string_view objectName, std::string_view) {

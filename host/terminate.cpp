@@ -4,6 +4,7 @@
 
 #include "host/application.h"
 #include "host/embedded_files.h"
+#include "host/media_playback.h"
 #include "host/vx_form.h"
 #include "util/services.h"
 
@@ -48,6 +49,9 @@ void RestoreSystemSettings(Application& app) {
 void TerminateApp(Application& app) {
   app.terminating = true;
   auto& platform = app.platform;
+
+  // Nothing plays on while the rest is put back.
+  Guarded([&] { StopAllMedia(app); });
 
   Guarded([&] {
     for (platform::Window* window : platform.forms.TopLevelWindows()) {

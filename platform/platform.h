@@ -11,6 +11,7 @@
 #include "platform/hosted.h"
 #include "platform/input.h"
 #include "platform/loop.h"
+#include "platform/media.h"
 #include "platform/pictures.h"
 #include "platform/process.h"
 #include "platform/registry.h"
@@ -30,6 +31,7 @@ struct Platform {
   HostedControls& hosted;
   Clipboard& clipboard;
   Registry& registry;
+  Media& media;
 };
 
 }  // namespace vx::platform

@@ -9,6 +9,8 @@ packages=(
   g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix wine wine64 xvfb xauth
   libcairo2-dev libpango1.0-dev libfontconfig-dev libjpeg-dev libpng-dev libgif-dev zlib1g-dev
   libyaml-cpp-dev fonts-dejavu-core
+  # Wine's DirectShow parses media through GStreamer (sounds and videos).
+  gstreamer1.0-plugins-base gstreamer1.0-plugins-good
 )
 
 as_root() {
@@ -24,7 +26,7 @@ if [ "$(VX_WINE64=0 "$(dirname "$0")/wine-arch.sh")" = 32 ]; then
     as_root dpkg --add-architecture i386
     update=1
   fi
-  packages+=(wine32:i386)
+  packages+=(wine32:i386 gstreamer1.0-plugins-base:i386 gstreamer1.0-plugins-good:i386)
 fi
 
 missing=()

@@ -21,7 +21,9 @@ namespace {
 
 constexpr int kHovered = 1;
 
-bool IsControl(ObjectKind kind) { return kind != ObjectKind::Timer && kind != ObjectKind::Sound; }
+bool IsControl(ObjectKind kind) {
+  return kind != ObjectKind::Timer && kind != ObjectKind::Sound && kind != ObjectKind::Companion;
+}
 
 // The poller calls the enter and leave handlers of these.
 bool HasHoverHandlers(ObjectKind kind) {

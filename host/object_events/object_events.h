@@ -32,6 +32,10 @@ class TVXEdit;
 class TVXButton;
 class TVXImage;
 class TVXTimer;
+class TVXSound;
+class TFilterGraph;
+class TDSTrackBar;
+class TNamedTimer;
 class VxShapeObject;
 enum class ShapeMouseButton;
 
@@ -79,6 +83,18 @@ class ObjectEvents {
   void VEXORELLE_NEW_SHAPEMouseUp(VxShapeObject& sender, ShapeMouseButton button, int x, int y);
 
   void VEXORELLE_NEW_TIMERTimer(TVXTimer& sender);
+
+  // Sounds and videos (media_events.cpp): the end and the start of the
+  // playing, the position bars, and the media timers of the pages.
+  void VEXORELLE_NEW_SOUNDGraphComplete(TVXSound& sender);
+  void VEXORELLE_NEW_SOUNDDSEvent(TVXSound& sender, int code);
+  void VEXORELLE_NEW_GRAPHGraphComplete(TFilterGraph& sender);
+  void VEXORELLE_NEW_GRAPHDSEvent(TFilterGraph& sender, int code);
+  void VEXORELLE_NEW_TRACKTimer(TDSTrackBar& sender, long long currentMs, long long stopMs);
+  void AutoAudioPlayTimer(TVXForm& page, TNamedTimer& sender);
+  void LoopDelayTimer(TVXForm& page, TNamedTimer& sender);
+  void LoopDelay2Timer(TVXForm& page, TNamedTimer& sender);
+  void VideoTimerTimer(TVXForm& page);
 
   // A tick of the page's hover poller.
   void EnterLeaveTimer(TVXForm& page);

@@ -6,6 +6,7 @@
 #include "objects/vx_button.h"
 #include "objects/vx_edit.h"
 #include "objects/vx_image.h"
+#include "objects/vx_media.h"
 #include "objects/vx_shape.h"
 #include "objects/vx_text.h"
 #include "objects/vx_timer.h"
@@ -63,6 +64,21 @@ void WireTimer(ObjectEvents& e, TVXTimer& t) {
   t.OnTimer = [&e, &t] { e.VEXORELLE_NEW_TIMERTimer(t); };
 }
 
+void WireSound(ObjectEvents& e, TVXSound& t) {
+  t.Hooks.OnGraphComplete = [&e, &t] { e.VEXORELLE_NEW_SOUNDGraphComplete(t); };
+  t.Hooks.OnDSEvent = [&e, &t](int code) { e.VEXORELLE_NEW_SOUNDDSEvent(t, code); };
+}
+
+// A video's graph and the position bars are companions of their object.
+void WireCompanion(ObjectEvents& e, TVXObject& object) {
+  if (auto* graph = dynamic_cast<TFilterGraph*>(&object)) {
+    graph->Hooks.OnGraphComplete = [&e, graph] { e.VEXORELLE_NEW_GRAPHGraphComplete(*graph); };
+    graph->Hooks.OnDSEvent = [&e, graph](int code) { e.VEXORELLE_NEW_GRAPHDSEvent(*graph, code); };
+  } else if (auto* bar = dynamic_cast<TDSTrackBar*>(&object)) {
+    bar->OnTimer = [&e, bar](std::int64_t current, std::int64_t stop) { e.VEXORELLE_NEW_TRACKTimer(*bar, current, stop); };
+  }
+}
+
 }  // namespace
 
 void ObjectEvents::Wire(TVXObject& object) {
@@ -85,6 +101,10 @@ void ObjectEvents::Wire(TVXObject& object) {
     case ObjectKind::Timer:
       if (auto* o = dynamic_cast<TVXTimer*>(&object)) WireTimer(*this, *o);
       break;
+    case ObjectKind::Sound:
+      if (auto* o = dynamic_cast<TVXSound*>(&object)) WireSound(*this, *o);
+      break;
+    case ObjectKind::Companion: WireCompanion(*this, object); break;
     default: break;
   }
 }

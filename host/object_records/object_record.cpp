@@ -17,6 +17,8 @@ const KindRecord* RecordOfKind(ObjectKind kind) {
     case ObjectKind::Picture: return &PictureRecord();
     case ObjectKind::Shape: return &ShapeRecord();
     case ObjectKind::Timer: return &TimerRecord();
+    case ObjectKind::Sound: return &SoundRecord();
+    case ObjectKind::Video: return &VideoRecord();
     default: return nullptr;
   }
 }

@@ -49,6 +49,8 @@ const KindRecord& ButtonRecord();
 const KindRecord& PictureRecord();
 const KindRecord& ShapeRecord();
 const KindRecord& TimerRecord();
+const KindRecord& SoundRecord();
+const KindRecord& VideoRecord();
 
 // The header's trailing characters t0, t1, ... by the conventions of the
 // records: flags are bytes, colours three bytes, digits decimal characters.
@@ -68,6 +70,14 @@ class Trailing {
  private:
   const ObjectHeaderRecord& header_;
 };
+
+// A media header's volume: the four characters from first, as digits; a
+// shorter or non-numeric text is the record's number error.
+int MediaHeaderVolume(const Trailing& trailing, int first);
+// The hidden position bar "SND" + name of a sound (records and command 40).
+class TVXSound;
+class TDSTrackBar;
+TDSTrackBar& AddSoundTrackBar(Application& app, TVXForm& page, TVXSound& sound, const std::string& name);
 
 // The value forms of the fields.
 int Number(const ContainerField& field);

@@ -4,10 +4,12 @@
 #include <cstdint>
 
 #include "host/application.h"
+#include "host/media_playback.h"
 #include "host/pages.h"
 #include "host/vx_form.h"
 #include "objects/methods/families.h"
 #include "objects/page_objects.h"
+#include "objects/vx_media.h"
 #include "objects/vx_native.h"
 #include "objects/vx_shape.h"
 #include "objects/vx_text.h"
@@ -113,6 +115,7 @@ void Position(MethodCall& m) {
   r.left = Wrap(std::int64_t{m.Int(1)} - 1);
   r.top = Wrap(std::int64_t{m.Int(2)} - 1);
   m.object.SetBounds(r);
+  if (auto* video = As<TVXVideo>(m.object)) VideoMoved(m.page, *video);
 }
 
 void Size(MethodCall& m) {

@@ -4,6 +4,7 @@
 #include "objects/methods/families.h"
 #include "objects/vx_button.h"
 #include "objects/vx_image.h"
+#include "objects/vx_media.h"
 #include "util/error.h"
 
 namespace vx::methods {
@@ -47,9 +48,10 @@ void Centre(MethodCall& m) {
   }
 }
 
-// Sounds (Loop) and Flash movies take it too, once they are loaded.
+// Flash movies take it too, once they are loaded.
 void Loop(MethodCall& m) {
   if (auto* image = As<TVXImage>(m.object)) image->SetLoop(m.Flag(1));
+  else if (auto* sound = As<TVXSound>(m.object)) sound->Loop = m.Flag(1);
 }
 
 void TransparentColour(MethodCall& m) {

@@ -17,11 +17,13 @@ std::span<const MethodRow> ButtonImageMethods();  // 38-42, 68
 std::span<const MethodRow> ShapeMethods();        // 43-48, 70
 std::span<const MethodRow> TimerMethods();         // 69
 std::span<const MethodRow> EventScriptMethods();  // 71-76
+std::span<const MethodRow> MediaMethods();        // 50-57, 77-79, 89
 
 // "All" in the method table: every kind whose component is a visual
 // control, so every kind but timer and sound.
 inline bool IsVisual(const TVXObject& object) {
-  return object.Kind() != ObjectKind::Timer && object.Kind() != ObjectKind::Sound;
+  return object.Kind() != ObjectKind::Timer && object.Kind() != ObjectKind::Sound &&
+         object.Kind() != ObjectKind::Companion;
 }
 
 // The object as class T when it is one, else null.

@@ -20,7 +20,7 @@ using Family = std::span<const MethodRow> (*)();
 constexpr Family kFamilies[] = {
     methods::ArrangementMethods, methods::TextLookMethods, methods::EditMethods,
     methods::ButtonImageMethods, methods::ShapeMethods,    methods::TimerMethods,
-    methods::EventScriptMethods,
+    methods::EventScriptMethods, methods::MediaMethods,
 };
 
 constexpr int kCodeCount = 90;  // 0 ... 89

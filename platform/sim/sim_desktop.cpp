@@ -4,6 +4,6 @@ namespace vx::sim {
 
 SimDesktop::SimDesktop()
     : platform_{forms, loop, dialogs, files, display, fonts, pictures, input, process, hosted,
-                clipboard, registry} {}
+                clipboard, registry, media} {}
 
 }  // namespace vx::sim

@@ -10,6 +10,7 @@
 #include "platform/sim/sim_forms.h"
 #include "platform/sim/sim_log.h"
 #include "platform/sim/sim_loop.h"
+#include "platform/sim/sim_media.h"
 #include "platform/sim/sim_pictures.h"
 #include "platform/sim/sim_registry.h"
 #include "platform/sim/sim_system.h"
@@ -38,6 +39,7 @@ class SimDesktop {
   SimHosted hosted;
   SimClipboard clipboard;
   SimRegistry registry;
+  SimMedia media{log, loop, files};
   // The person at the desktop: mouse and keyboard.
   SimUser user{forms, input};
 

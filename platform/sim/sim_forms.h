@@ -116,6 +116,7 @@ class SimWindow : public platform::Window {
   friend class SimControl;
   friend class SimEditBox;
   friend class SimButton;
+  friend class SimVideoWindow;
   void AddControl(SimControl* control);
   void RemoveControl(SimControl* control);
   void RaiseControl(SimControl* control);

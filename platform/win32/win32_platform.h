@@ -7,6 +7,7 @@
 #include "platform/win32/win32_files.h"
 #include "platform/win32/win32_forms.h"
 #include "platform/win32/win32_loop.h"
+#include "platform/win32/win32_media.h"
 #include "platform/win32/win32_pictures.h"
 #include "platform/win32/win32_registry.h"
 #include "platform/win32/win32_system.h"
@@ -36,6 +37,7 @@ class Win32Platform {
   Win32Hosted hosted_;
   Win32Clipboard clipboard_;
   Win32Registry registry_;
+  Win32Media media_{loop_};
   platform::Platform platform_;
 };
 

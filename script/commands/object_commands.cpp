@@ -7,9 +7,11 @@
 
 #include "host/application.h"
 #include "host/component_factory.h"
+#include "host/object_records/object_record.h"
 #include "host/pages.h"
 #include "host/vx_form.h"
 #include "objects/page_objects.h"
+#include "objects/vx_media.h"
 #include "objects/vx_shape.h"
 #include "script/app_thread.h"
 #include "script/commands/families.h"
@@ -25,9 +27,8 @@ constexpr CommandRow kRows[] = {
     {40, CreateObject},
 };
 
-// Kinds as scripts name them (lower case). Sounds, Flash movies and
-// browsers come with their players; until then they fail like an unknown
-// kind.
+// Kinds as scripts name them (lower case). Flash movies and browsers come
+// with their hosted controls; until then they fail like an unknown kind.
 struct KindRow {
   std::string_view kind;
   std::string_view className;
@@ -38,7 +39,7 @@ constexpr KindRow kKinds[] = {
     {"button", "TVXButton", std::nullopt},   {"image", "TVXImage", std::nullopt},
     {"rectangle", "TVXShape", stRectangle},  {"circle", "TVXShape", stEllipse},
     {"line", "TVXShape", stLine},            {"hotspot", "TVXShape", stHotSpot},
-    {"timer", "TVXTimer", std::nullopt},
+    {"timer", "TVXTimer", std::nullopt},     {"sound", "TVXSound", std::nullopt},
 };
 
 std::string Lower(std::string text) {
@@ -58,17 +59,22 @@ void Make(Application& app, const KindRow& row, const std::string& name) {
   if (page == nullptr) throw Error("no current page");
   PageObjects& objects = page->Components();
   const std::string componentName = "OBJ" + name;
-  // The toolkit refuses a second component of one name on a page.
+  // The toolkit refuses a second component of one name on a page; a sound
+  // also needs its position bar's name.
   if (objects.Find(componentName) != nullptr) throw Error("duplicate name");
+  if (row.kind == "sound" && objects.Find("SND" + name) != nullptr) throw Error("duplicate name");
   TVXObject& object = CloneComponent(app, *page, row.className);
   try {
     object.Name = componentName;
     if (row.shape) dynamic_cast<VxShapeObject&>(object).Shape.SetShape(*row.shape);
     object.Place(objects);
     if (auto* control = dynamic_cast<TVXControl*>(&object)) control->ShowHint = true;
-    // A timer is made switched off; the script starts it by its name.
+    // A timer is made switched off; the script starts it by its name. A
+    // sound gets its hidden position bar "SND" + name, as a loaded one.
     if (row.kind == "timer")
       object.SetEnabled(false);
+    else if (row.kind == "sound")
+      AddSoundTrackBar(app, *page, static_cast<TVXSound&>(object), name);
     else
       object.SetVisible(true);
   } catch (const std::exception&) {

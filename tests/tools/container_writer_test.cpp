@@ -314,7 +314,7 @@ TEST(ContainerWriterChecks, ValuesThatDoNotFitAreRefused) {
   p.AddPage("A").flags.frame = 10;
   EXPECT_THROW(WriteContainer(p), Error);
   ProjectModel q;
-  q.AddPage("A").AddSound("s").volume = 10000;
+  q.AddPage("A").AddSound("s").volume = 10001;
   EXPECT_THROW(WriteContainer(q), Error);
   ProjectModel t;
   t.threadPriorityCodes = {7};

@@ -123,5 +123,28 @@ TEST_F(DemoTest, TheTourVisitsEveryPageWithoutAnError) {
   EXPECT_TRUE(greyTile.r == greyTile.g && greyTile.g == greyTile.b) << int(greyTile.r) << "," << int(greyTile.g);
 }
 
+TEST_F(DemoTest, TheMediaPagePlaysItsChimeAndItsVideo) {
+  if (!fs::exists(kFont)) GTEST_SKIP() << "fonts-dejavu-core is not installed";
+  const std::string trace = Play();
+  EXPECT_EQ(status, 0) << trace;
+  // The chime made by vxpack plays with the page and reaches its end.
+  EXPECT_NE(trace.find("chime.wav 700 ms"), std::string::npos) << trace;
+  EXPECT_NE(trace.find("script VEXORELLE_NEW_SOUNDGraphComplete OBJchime"), std::string::npos) << trace;
+  // The position text follows the playing video.
+  const auto first = trace.find("$_clip_pos = \"00:00:01\"");
+  ASSERT_NE(first, std::string::npos) << trace;
+  EXPECT_NE(trace.find("$_clip_pos = \"00:00:04\"", first), std::string::npos) << trace;
+  EXPECT_NE(trace.find("$_clip_totalpos = \"00:00:06\""), std::string::npos) << trace;
+  EXPECT_NE(trace.find("video full screen"), std::string::npos) << trace;
+  EXPECT_NE(trace.find("video normal"), std::string::npos) << trace;
+  // Before Play the video is hidden; while it plays its window shows.
+  const platform::Picture before = Shot("8-media-before.png");
+  const platform::Picture playing = Shot("9-media-playing.png");
+  ASSERT_FALSE(before.frames.empty());
+  ASSERT_FALSE(playing.frames.empty());
+  EXPECT_EQ(before.frames.front().image.At(180, 180), (Rgba{0xF0, 0xF0, 0xF0, 255}));
+  EXPECT_EQ(playing.frames.front().image.At(180, 180), (Rgba{0, 160, 64, 255}));
+}
+
 }  // namespace
 }  // namespace vx

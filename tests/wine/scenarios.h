@@ -28,4 +28,8 @@ void WindowLook(const std::string& exe, const std::string& workdir);
 // which then still starts with the new trailer.
 void SystemServices(const std::string& exe, const std::string& workdir);
 
+// tests/wine/media: a WAV tone starts with page 1 and its finish script
+// shows page 2, whose AVI plays in its window; kept as media.bmp.
+void Media(const std::string& exe, const std::string& workdir);
+
 }  // namespace vxe2e

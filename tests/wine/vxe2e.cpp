@@ -100,6 +100,7 @@ const std::map<std::string, Scenario>& Scenarios() {
       {"message-box", MessageBoxLook},
       {"window-look", WindowLook},
       {"system-services", SystemServices},
+      {"media", Media},
       {"startup-failure",
        [](const std::string& player, const std::string& workdir) {
          StartupFailure(CopyOfPlayer(player, workdir, "damaged.exe"), workdir);

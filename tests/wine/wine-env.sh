@@ -22,6 +22,12 @@ if [ "${VX_WINE_ARCH:-32}" = 64 ]; then
   export WINELOADER=$wine
 fi
 export WINEDEBUG=-all
+# No sound card here: DirectShow cannot render a WAV file (0x80040218)
+# until ALSA's default device is the null one. A home of the tests' own
+# holds that setting, never the user's.
+export HOME="$state/home"
+mkdir -p "$HOME"
+printf 'pcm.!default { type null }\n' > "$HOME/.asoundrc"
 # No Mono or Gecko install dialogs: nothing here needs them.
 export WINEDLLOVERRIDES="mscoree,mshtml="
 

@@ -35,7 +35,9 @@ std::string Rgb(Color c) {
 
 std::string Num(int value) { return std::to_string(value); }
 
+// The header holds four digits: full volume, 10000, is written as 9999.
 std::string Volume(int volume) {
+  if (volume == 10000) volume = 9999;
   std::string text = volume >= 0 ? ZeroPad(volume, 4) : std::to_string(volume);
   if (text.size() != 4) throw Error("a volume must fit four characters, not " + text);
   return text;

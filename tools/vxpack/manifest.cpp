@@ -2,6 +2,7 @@
 
 #include <yaml-cpp/yaml.h>
 
+#include <algorithm>
 #include <fstream>
 #include <functional>
 #include <sstream>
@@ -9,6 +10,7 @@
 
 #include "tools/common/event_text.h"
 #include "tools/vxpack/font_finder.h"
+#include "tools/vxpack/media_synth.h"
 #include "util/codepage.h"
 #include "util/conversions.h"
 #include "util/error.h"
@@ -63,6 +65,31 @@ std::string Media(const YAML::Node& n) {
   std::ostringstream bytes;
   bytes << in.rdbuf();
   return bytes.str();
+}
+
+// An embedded file vxpack makes: {chime: NAME, hz: 880, ms: 600} or
+// {clip: NAME, colour: RRGGBB, width: 64, height: 48, frames: 20, fps: 10}.
+void MadeMedia(ProjectModel& model, const YAML::Node& n) {
+  auto number = [&](const char* key, int fallback, int low, int high) {
+    const int v = n[key] ? Int(n[key]) : fallback;
+    if (v < low || v > high) Fail(n[key], std::string(key) + " must lie in " + std::to_string(low) + " ... " + std::to_string(high));
+    return v;
+  };
+  for (const auto& item : n) {
+    const std::string key = item.first.Scalar();
+    static const char* const kKnown[] = {"chime", "clip", "hz", "ms", "colour", "width", "height", "frames", "fps"};
+    if (std::find(std::begin(kKnown), std::end(kKnown), key) == std::end(kKnown)) Fail(item.first, "unknown key " + key);
+  }
+  if (n["chime"]) {
+    model.AddEmbeddedFile(Text(n["chime"]), ChimeWave(number("hz", 880, 20, 10000), number("ms", 600, 10, 60000)));
+  } else if (n["clip"]) {
+    const Color c = n["colour"] ? Colour(n["colour"]) : platform::MakeColor(48, 96, 192);
+    const std::uint32_t rgb = (std::uint32_t{platform::RedOf(c)} << 16) | (std::uint32_t{platform::GreenOf(c)} << 8) | platform::BlueOf(c);
+    model.AddEmbeddedFile(Text(n["clip"]), ColourClipAvi(number("width", 64, 1, 1024), number("height", 48, 1, 1024),
+                                                       number("frames", 20, 1, 10000), number("fps", 10, 1, 100), rgb));
+  } else {
+    Fail(n, "expected a file name, {chime: NAME} or {clip: NAME}");
+  }
 }
 
 // A font the player installs: either its path as the player sees it
@@ -410,7 +437,13 @@ const std::vector<Key<SourceProject>> kProject = {
      }},
     {"embedded", [](SourceProject& s, const YAML::Node& n) {
        if (!n.IsSequence()) Fail(n, "expected a list of files");
-       for (const auto& f : n) s.model.AddEmbeddedFile(Text(f), Media(f));
+       for (const auto& f : n) {
+         if (f.IsMap()) {
+           MadeMedia(s.model, f);
+           continue;
+         }
+         s.model.AddEmbeddedFile(Text(f), Media(f));
+       }
      }},
     {"fonts", [](SourceProject& s, const YAML::Node& n) {
        if (!n.IsSequence()) Fail(n, "expected a list");
