@@ -11,6 +11,8 @@ packages=(
   libyaml-cpp-dev fonts-dejavu-core
   # Wine's DirectShow parses media through GStreamer (sounds and videos).
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
+  # The Wine media scenario writes its tone and clip with a script.
+  python3
 )
 
 as_root() {
