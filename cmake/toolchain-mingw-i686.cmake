@@ -1,13 +1,4 @@
-# Cross build of the Windows player: 32-bit, mingw-w64, POSIX thread model
-# (std::thread), runtime libraries linked in so the player is one file.
-set(CMAKE_SYSTEM_NAME Windows)
+# Cross build of the Windows player: 32-bit, mingw-w64.
 set(CMAKE_SYSTEM_PROCESSOR i686)
 set(VX_MINGW_PREFIX i686-w64-mingw32)
-set(CMAKE_C_COMPILER ${VX_MINGW_PREFIX}-gcc-posix)
-set(CMAKE_CXX_COMPILER ${VX_MINGW_PREFIX}-g++-posix)
-set(CMAKE_RC_COMPILER ${VX_MINGW_PREFIX}-windres)
-set(CMAKE_FIND_ROOT_PATH /usr/${VX_MINGW_PREFIX})
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-toolchain-common.cmake)

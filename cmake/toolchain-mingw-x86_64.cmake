@@ -1,14 +1,5 @@
 # Cross build of the Windows player for 64-bit Wine: only the end-to-end
-# checks use it, on machines that cannot run 32-bit programs. mingw-w64,
-# POSIX thread model, runtime libraries linked in.
-set(CMAKE_SYSTEM_NAME Windows)
+# checks use it, on machines that cannot run 32-bit programs.
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 set(VX_MINGW_PREFIX x86_64-w64-mingw32)
-set(CMAKE_C_COMPILER ${VX_MINGW_PREFIX}-gcc-posix)
-set(CMAKE_CXX_COMPILER ${VX_MINGW_PREFIX}-g++-posix)
-set(CMAKE_RC_COMPILER ${VX_MINGW_PREFIX}-windres)
-set(CMAKE_FIND_ROOT_PATH /usr/${VX_MINGW_PREFIX})
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-toolchain-common.cmake)

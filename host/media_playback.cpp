@@ -11,19 +11,8 @@
 
 namespace vx {
 
-namespace {
-
-// prefix + the name from its fourth character ("OBJ" + name gives prefix + name).
-std::string Renamed(const char* prefix, const std::string& name) {
-  std::string out(prefix);
-  if (name.size() > 3) out.append(name, 3, std::string::npos);
-  return out;
-}
-
-}  // namespace
-
 TFilterGraph* GetGraph(TVXForm& page, const std::string& videoComponentName) {
-  return dynamic_cast<TFilterGraph*>(page.Components().Find(Renamed("FIL", videoComponentName)));
+  return dynamic_cast<TFilterGraph*>(page.Components().Find(CompanionName("FIL", videoComponentName)));
 }
 
 platform::MediaGraph* GraphOf(TVXForm& page, TVXObject& object) {
@@ -160,7 +149,7 @@ void SetVideoFullScreen(Application& app, TVXForm& page, TVXVideo& video, bool o
 
 void VideoMoved(TVXForm& page, TVXVideo& video) {
   const platform::Rect r = video.BoundsRect();
-  if (TVXObject* still = page.Components().Find(Renamed("IMG", video.Name))) {
+  if (TVXObject* still = page.Components().Find(CompanionName("IMG", video.Name))) {
     platform::Rect s = still->BoundsRect();
     s.left = r.left;
     s.top = r.top;

@@ -74,4 +74,10 @@ TNamedTimer::TNamedTimer(platform::EventLoop& loop, unsigned intervalMs, std::fu
 
 TNamedTimer::~TNamedTimer() = default;
 
+std::string CompanionName(const char* prefix, const std::string& objectName) {
+  std::string out(prefix);
+  if (objectName.size() > 3) out.append(objectName, 3, std::string::npos);
+  return out;
+}
+
 }  // namespace vx

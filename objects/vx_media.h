@@ -16,6 +16,10 @@
 
 namespace vx {
 
+// A companion's name: prefix + the object's name from its fourth character
+// ("OBJ" + name gives prefix + name).
+std::string CompanionName(const char* prefix, const std::string& objectName);
+
 // A part of a sound or video that scripts never address: found by name,
 // never drawn, no part of the z-order passes.
 class TVXCompanion : public TVXObject {

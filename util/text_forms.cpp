@@ -82,17 +82,17 @@ platform::FontSpec TextToFont(std::string_view text) {
   return font;
 }
 
-std::optional<FontSpecification> FontFromSpec(std::string_view text) {
+std::optional<FontDescription> FontFromSpec(std::string_view text) {
   if (std::count(text.begin(), text.end(), ':') != 3) return std::nullopt;
   const std::size_t a = text.find(':');
   const std::size_t b = text.find(':', a + 1);
   const std::size_t c = text.find(':', b + 1);
-  FontSpecification spec;
-  spec.name = std::string(text.substr(0, a));
-  spec.charset = static_cast<std::uint8_t>(StrToInt(text.substr(a + 1, b - a - 1)) & 0xFF);
-  spec.size = StrToInt(text.substr(b + 1, c - b - 1));
-  spec.color = HexToColor(text.substr(c + 1));
-  return spec;
+  FontDescription described;
+  described.name = std::string(text.substr(0, a));
+  described.charset = static_cast<std::uint8_t>(StrToInt(text.substr(a + 1, b - a - 1)) & 0xFF);
+  described.size = StrToInt(text.substr(b + 1, c - b - 1));
+  described.color = HexToColor(text.substr(c + 1));
+  return described;
 }
 
 }  // namespace vx

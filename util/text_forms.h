@@ -23,8 +23,8 @@ std::string FontToText(const platform::FontSpec& font);
 // size or charset that is not a number throws NotAnInteger.
 platform::FontSpec TextToFont(std::string_view text);
 
-// A font specification of the font dialog command: name:charset:size:RRGGBB.
-struct FontSpecification {
+// A font description of the font dialog command: name:charset:size:RRGGBB.
+struct FontDescription {
   std::string name;
   std::uint8_t charset = 1;
   int size = 8;
@@ -32,6 +32,6 @@ struct FontSpecification {
 };
 // Nothing unless the text holds exactly three ":"; a charset or size that is
 // not a number throws NotAnInteger (the charset keeps its low byte).
-std::optional<FontSpecification> FontFromSpec(std::string_view text);
+std::optional<FontDescription> FontFromSpec(std::string_view text);
 
 }  // namespace vx

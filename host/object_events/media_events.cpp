@@ -16,13 +16,7 @@ namespace vx {
 
 namespace {
 
-// prefix + the name from its fourth character ("OBJ" + name gives prefix + name).
-std::string Renamed(const char* prefix, const std::string& name) {
-  std::string out(prefix);
-  if (name.size() > 3) out.append(name, 3, std::string::npos);
-  return out;
-}
-std::string FromFourth(const std::string& name) { return Renamed("", name); }
+std::string FromFourth(const std::string& name) { return CompanionName("", name); }
 
 void Rewind(platform::MediaGraph& graph) {
   graph.StopPosition();
@@ -37,19 +31,27 @@ void LoopDelay2(Application& app, TVXForm& page, TNamedTimer& timer) {
   if (TVXForm* main = app.MainForm()) main->Events().LoopDelay2Timer(page, timer);
 }
 
+// Hours, minutes and seconds of a position in milliseconds.
+struct ClockParts {
+  std::int64_t h = 0, m = 0, s = 0;
+};
+ClockParts Split(std::int64_t ms) {
+  ClockParts c;
+  c.s = ms / 1000;
+  while (c.s >= 60) {
+    c.s -= 60;
+    ++c.m;
+  }
+  while (c.m >= 60) {
+    c.m -= 60;
+    ++c.h;
+  }
+  return c;
+}
+
 std::string Clock(std::int64_t ms) {
-  std::int64_t s = ms / 1000;
-  std::int64_t m = 0;
-  std::int64_t h = 0;
-  while (s >= 60) {
-    s -= 60;
-    ++m;
-  }
-  while (m >= 60) {
-    m -= 60;
-    ++h;
-  }
-  return ZeroPad(h, 2) + ":" + ZeroPad(m, 2) + ":" + ZeroPad(s, 2);
+  const ClockParts c = Split(ms);
+  return ZeroPad(c.h, 2) + ":" + ZeroPad(c.m, 2) + ":" + ZeroPad(c.s, 2);
 }
 
 }  // namespace
@@ -148,29 +150,19 @@ void ObjectEvents::VEXORELLE_NEW_GRAPHDSEvent(TFilterGraph& sender, int code) {
   if (code != kClockChangedEvent) return;
   TVXForm* page = PageOf(sender);
   if (page == nullptr) return;
-  if (auto* video = dynamic_cast<TVXVideo*>(page->Components().Find(Renamed("OBJ", sender.Name))))
+  if (auto* video = dynamic_cast<TVXVideo*>(page->Components().Find(CompanionName("OBJ", sender.Name))))
     RunScript("VEXORELLE_NEW_GRAPHDSEvent", *video, video->evntStart);
 }
 
 void ObjectEvents::VEXORELLE_NEW_TRACKTimer(TDSTrackBar& sender, long long currentMs, long long stopMs) {
-  std::string prefix = Renamed("_", sender.Name);
+  std::string prefix = CompanionName("_", sender.Name);
   prefix += '_';
-  std::int64_t s = currentMs / 1000;
-  std::int64_t m = 0;
-  std::int64_t h = 0;
-  while (s >= 60) {
-    s -= 60;
-    ++m;
-  }
-  while (m >= 60) {
-    m -= 60;
-    ++h;
-  }
+  const ClockParts c = Split(currentMs);
   TValues& v = app_.values;
   v.SetNumVar(prefix + "mss", static_cast<double>(currentMs));
-  v.SetNumVar(prefix + "sec", static_cast<double>(s));
-  v.SetNumVar(prefix + "min", static_cast<double>(m));
-  v.SetNumVar(prefix + "hour", static_cast<double>(h));
+  v.SetNumVar(prefix + "sec", static_cast<double>(c.s));
+  v.SetNumVar(prefix + "min", static_cast<double>(c.m));
+  v.SetNumVar(prefix + "hour", static_cast<double>(c.h));
   v.SetNumVar(prefix + "totalmss", static_cast<double>(stopMs));
   v.SetStrVar(prefix + "pos", Clock(currentMs));
   v.SetStrVar(prefix + "totalpos", Clock(stopMs));

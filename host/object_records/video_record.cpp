@@ -22,12 +22,6 @@ namespace {
 
 TVXVideo& Video(TVXObject& o) { return static_cast<TVXVideo&>(o); }
 
-// prefix + the name from its fourth character ("OBJ" + name gives prefix + name).
-std::string Renamed(const char* prefix, const std::string& name) {
-  std::string out(prefix);
-  if (name.size() > 3) out.append(name, 3, std::string::npos);
-  return out;
-}
 
 template <typename T>
 T& AddCompanion(TVXForm& page, std::unique_ptr<T> companion, const std::string& name) {
@@ -69,13 +63,13 @@ void Path(TVXObject& o, const ContainerField& f, RecordContext& ctx) {
 
 void Still(TVXObject& o, const ContainerField&, RecordContext& ctx) {
   TVXVideo& v = Video(o);
-  auto* still = dynamic_cast<TVXImage*>(ctx.page.Components().Find(Renamed("IMG", v.Name)));
+  auto* still = dynamic_cast<TVXImage*>(ctx.page.Components().Find(CompanionName("IMG", v.Name)));
   if (still == nullptr) return;
   still->SetBounds(v.BoundsRect());
   still->Stretch = true;
   still->SetVisible(v.Visible());
   std::string file = ctx.app.tempFolder;
-  file += Renamed("FIL", v.Name);
+  file += CompanionName("FIL", v.Name);
   file += ".bmp";
   still->ImgPath = file;
   try {

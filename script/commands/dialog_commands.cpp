@@ -105,12 +105,12 @@ void ChooseColor(CommandContext& c) {
 void ChooseFont(CommandContext& c) {
   ScriptDialogs d(c);
   platform::FontDialogState& s = d.set.font;
-  const auto spec = FontFromSpec(c.S(1));
-  if (!spec) throw Error("VEXORELLE Syntax Error: Font syntax is invalid.");
-  s.font.name = spec->name;
-  s.font.charset = spec->charset;
-  s.font.size = spec->size;
-  s.color = spec->color;
+  const auto described = FontFromSpec(c.S(1));
+  if (!described) throw Error("VEXORELLE Syntax Error: Font syntax is invalid.");
+  s.font.name = described->name;
+  s.font.charset = described->charset;
+  s.font.size = described->size;
+  s.color = described->color;
   c.App().platform.dialogs.ShowFontDialog(d.owner, s);
   c.App().values.SetStrVar("_font", FontToText(s.font));
 }

@@ -115,7 +115,7 @@ TEST_F(DialogCommandsTest, ColourMinusOneKeepsThePreviousColour) {
   EXPECT_NE(Run("29(10)"), std::nullopt);  // green and blue are needed
 }
 
-TEST_F(DialogCommandsTest, FontSpecificationPresetsTheDialog) {
+TEST_F(DialogCommandsTest, FontDescriptionPresetsTheDialog) {
   EXPECT_EQ(Run("30(\"Tahoma:178:12:FF0000\")"), std::nullopt);
   const platform::FontDialogState& shown = Last().font;
   EXPECT_EQ(shown.font.name, "Tahoma");
@@ -136,7 +136,7 @@ TEST_F(DialogCommandsTest, FontSpecificationPresetsTheDialog) {
   EXPECT_EQ(Str("_font"), "Arial,20,0,B");
 }
 
-TEST_F(DialogCommandsTest, BadFontSpecificationsFail) {
+TEST_F(DialogCommandsTest, BadFontDescriptionsFail) {
   const std::string message = "Line #1: VEXORELLE Syntax Error: Font syntax is invalid.";
   EXPECT_EQ(Run("30(\"Tahoma:12\")"), message);
   EXPECT_EQ(Run("30(\"Tahoma:178:12:FF0000:1\")"), message);

@@ -186,17 +186,17 @@ class TourPlayer {
       answer.kind = Kind::Color;
       answer.color = HexToColor(value);
     } else if (what == "font") {
-      std::optional<FontSpecification> spec;
+      std::optional<FontDescription> described;
       try {
-        spec = FontFromSpec(value);
+        described = FontFromSpec(value);
       } catch (const Error&) {
       }
-      if (!spec) Fail("choose font: NAME:CHARSET:SIZE:RRGGBB expected");
+      if (!described) Fail("choose font: NAME:CHARSET:SIZE:RRGGBB expected");
       answer.kind = Kind::Font;
-      answer.font.name = spec->name;
-      answer.font.charset = spec->charset;
-      answer.font.size = spec->size;
-      answer.color = spec->color;
+      answer.font.name = described->name;
+      answer.font.charset = described->charset;
+      answer.font.size = described->size;
+      answer.color = described->color;
     } else {
       Fail("choose: file, files, folder, color or font");
     }

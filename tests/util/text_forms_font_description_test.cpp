@@ -7,17 +7,17 @@ namespace vx {
 namespace {
 
 TEST(FontFromSpecTest, ReadsNameCharsetSizeAndColour) {
-  const auto spec = FontFromSpec("Tahoma:178:12:FF0000");
-  ASSERT_TRUE(spec.has_value());
-  EXPECT_EQ(spec->name, "Tahoma");
-  EXPECT_EQ(spec->charset, 178);
-  EXPECT_EQ(spec->size, 12);
-  EXPECT_EQ(spec->color, platform::MakeColor(255, 0, 0));
+  const auto described = FontFromSpec("Tahoma:178:12:FF0000");
+  ASSERT_TRUE(described.has_value());
+  EXPECT_EQ(described->name, "Tahoma");
+  EXPECT_EQ(described->charset, 178);
+  EXPECT_EQ(described->size, 12);
+  EXPECT_EQ(described->color, platform::MakeColor(255, 0, 0));
   // The charset is a byte.
   EXPECT_EQ(FontFromSpec("A:434:8:000000")->charset, 434 & 0xFF);
 }
 
-TEST(FontFromSpecTest, OnlyExactlyThreeColonsAreASpecification) {
+TEST(FontFromSpecTest, OnlyExactlyThreeColonsMakeADescription) {
   EXPECT_FALSE(FontFromSpec("Tahoma:12").has_value());
   EXPECT_FALSE(FontFromSpec("Tahoma:178:12:FF0000:1").has_value());
   EXPECT_FALSE(FontFromSpec("").has_value());
