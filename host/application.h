@@ -59,6 +59,10 @@ class Application {
   TVXForm* FormOf(const platform::Window* window) const;
   std::unique_ptr<TVXLoad> splash;
 
+  // The code page of the presentation's text where it meets the system,
+  // decided before anything is shown (host/presentation_code_page.h).
+  unsigned codePage = 0;
+
   std::string tempFolder;     // ends with "\"
   std::string windowsFolder;  // ends with "\"
   std::string programFolder;  // ends with "\"

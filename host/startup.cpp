@@ -7,6 +7,7 @@
 #include "host/application.h"
 #include "host/load_form.h"
 #include "host/pages.h"
+#include "host/presentation_code_page.h"
 #include "host/project_loader.h"
 #include "host/vx_form.h"
 #include "util/services.h"
@@ -67,6 +68,8 @@ void FixFolders(Application& app) {
 
 std::unique_ptr<Application> StartPlayer(platform::Platform& platform) {
   auto app = std::make_unique<Application>(platform);
+  // Before any text reaches the system, the splash's too.
+  app->codePage = DecidePresentationCodePage(platform);
   app->splash = std::make_unique<TVXLoad>(platform);
   app->forms.push_back(std::make_unique<TVXForm>(*app));
   TVXForm& main = *app->MainForm();

@@ -18,7 +18,14 @@ class Process {
   [[noreturn]] virtual void Terminate(int exitCode) = 0;
   // A seed for the random generator (fixed on the sim backend).
   virtual std::uint32_t RandomSeed() = 0;
+  // In the code page given to UseTextCodePage.
   virtual std::string CommandLine() = 0;
+  // The system's own 8-bit (ANSI) code page.
+  virtual unsigned SystemCodePage() = 0;
+  // From now on every text crossing to or from the system is converted with
+  // this code page. False, and nothing changes, for one the backend cannot
+  // convert.
+  virtual bool UseTextCodePage(unsigned codePage) = 0;
   virtual MemoryStatus QueryMemory() = 0;
   // An internet connection of any kind is up.
   virtual bool IsOnline() = 0;

@@ -26,6 +26,20 @@ constexpr std::array<char16_t, 128> kHighHalf = {
     0x0651, 0x00F9, 0x0652, 0x00FB, 0x00FC, 0x200E, 0x200F, 0x06D2,  // F8
 };
 
+// Windows-1252; its five unassigned bytes read as the C1 controls, as
+// Windows maps them.
+constexpr std::array<char16_t, 32> kWesternC1 = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,  // 80
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,  // 88
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,  // 90
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,  // 98
+};
+
+char32_t FromCp1252(unsigned char b) {
+  if (b >= 0x80 && b < 0xA0) return kWesternC1[b - 0x80];
+  return b;
+}
+
 struct BestFit {
   char32_t from;
   unsigned char to;
@@ -35,6 +49,11 @@ constexpr std::array<BestFit, 1> kBestFit = {{{0x06CC, 0xED}}};
 void AppendUtf8(std::string& out, char32_t c) {
   if (c < 0x80) {
     out += static_cast<char>(c);
+  } else if (c > 0xFFFF) {
+    out += static_cast<char>(0xF0 | (c >> 18));
+    out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (c & 0x3F));
   } else if (c < 0x800) {
     out += static_cast<char>(0xC0 | (c >> 6));
     out += static_cast<char>(0x80 | (c & 0x3F));
@@ -79,7 +98,37 @@ char ToCp1256(char32_t c) {
   return '?';
 }
 
+char ToCp1252(char32_t c) {
+  if (c < 0x80 || (c >= 0xA0 && c < 0x100)) return static_cast<char>(c);
+  for (std::size_t i = 0; i < kWesternC1.size(); ++i)
+    if (kWesternC1[i] == c) return static_cast<char>(0x80 + i);
+  return '?';
+}
+
 }  // namespace
+
+bool CanConvertCodePage(unsigned codePage) {
+  return codePage == kArabicCodePage || codePage == kWesternCodePage || codePage == kUtf8CodePage;
+}
+
+std::string CodePageToUtf8(std::string_view bytes, unsigned codePage) {
+  if (codePage == kUtf8CodePage) return std::string(bytes);
+  if (codePage == kArabicCodePage) return Cp1256ToUtf8(bytes);
+  std::string out;
+  out.reserve(bytes.size() * 2);
+  for (char ch : bytes) AppendUtf8(out, FromCp1252(static_cast<unsigned char>(ch)));
+  return out;
+}
+
+std::string Utf8ToCodePage(std::string_view text, unsigned codePage) {
+  if (codePage == kUtf8CodePage) return std::string(text);
+  if (codePage == kArabicCodePage) return Utf8ToCp1256(text);
+  std::string out;
+  out.reserve(text.size());
+  std::size_t p = 0;
+  while (p < text.size()) out += ToCp1252(NextCodePoint(text, p));
+  return out;
+}
 
 std::string Cp1256ToUtf8(std::string_view bytes) {
   std::string out;

@@ -4,6 +4,7 @@
 
 #include "platform/platform.h"
 #include "platform/sim/sim_clipboard.h"
+#include "platform/sim/sim_code_pages.h"
 #include "platform/sim/sim_dialogs.h"
 #include "platform/sim/sim_display.h"
 #include "platform/sim/sim_files.h"
@@ -26,19 +27,22 @@ class SimDesktop {
 
   platform::Platform& Platform() { return platform_; }
 
+  // The simulated system's code page and the presentation's (set by the
+  // process at start-up).
+  SimCodePages codePages;
   SimLog log;
   SimLoop loop{log};
   SimForms forms{log, loop};
-  SimDialogs dialogs{log};
-  SimFiles files{log};
+  SimDialogs dialogs{log, codePages};
+  SimFiles files{log, codePages};
   SimDisplay display{log};
   SimFonts fonts{log, files};
   SimPictures pictures;
   SimInput input;
-  SimProcess process{log, loop};
+  SimProcess process{log, loop, codePages};
   SimHosted hosted;
-  SimClipboard clipboard;
-  SimRegistry registry;
+  SimClipboard clipboard{codePages};
+  SimRegistry registry{codePages};
   SimMedia media{log, loop, files};
   // The person at the desktop: mouse and keyboard.
   SimUser user{forms, input};

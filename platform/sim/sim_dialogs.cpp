@@ -70,7 +70,8 @@ bool SimDialogs::ShowFileDialog(const std::string& kind, platform::FileDialogSta
   log_.Add(kind + " dialog [" + state.filter + "] " + state.initialFolder + " " + state.fileName);
   DialogAnswer answer;
   if (!TakeAnswer(kind, DialogAnswer::Kind::Files, answer) || answer.files.empty()) return false;
-  std::vector<std::string> files = answer.files;
+  std::vector<std::string> files;
+  for (const std::string& f : answer.files) files.push_back(codePages_.FromSystem(f));
   if (!state.multiSelect) files.resize(1);
   if (!state.defaultExtension.empty())
     for (std::string& f : files)
@@ -96,9 +97,9 @@ bool SimDialogs::ShowFolderDialog(platform::Window*, platform::FolderDialogState
   log_.Add("folder dialog [" + state.caption + "] " + state.text + " " + state.folder);
   DialogAnswer answer;
   if (!TakeAnswer("folder", DialogAnswer::Kind::Folder, answer)) return false;
-  state.folder = answer.folder;
+  state.folder = codePages_.FromSystem(answer.folder);
   dialogsShown_.back().confirmed = true;
-  log_.Add("folder dialog -> " + answer.folder);
+  log_.Add("folder dialog -> " + state.folder);
   return true;
 }
 
@@ -121,9 +122,10 @@ bool SimDialogs::ShowFontDialog(platform::Window*, platform::FontDialogState& st
   DialogAnswer answer;
   if (!TakeAnswer("font", DialogAnswer::Kind::Font, answer)) return false;
   state.font = answer.font;
+  state.font.name = codePages_.FromSystem(answer.font.name);
   state.color = answer.color;
   dialogsShown_.back().confirmed = true;
-  log_.Add("font dialog -> " + answer.font.name + " " + std::to_string(answer.font.size));
+  log_.Add("font dialog -> " + state.font.name + " " + std::to_string(answer.font.size));
   return true;
 }
 

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/dialogs.h"
+#include "platform/sim/sim_code_pages.h"
 #include "platform/sim/sim_log.h"
 
 namespace vx::sim {
@@ -21,7 +22,8 @@ struct ShownMessageBox {
   int answer = 0;
 };
 
-// What the person does in the next standard dialog.
+// What the person does in the next standard dialog; names in the system's
+// Unicode (UTF-8).
 struct DialogAnswer {
   enum class Kind { Files, Folder, Color, Font, Cancel };
   Kind kind = Kind::Cancel;
@@ -44,7 +46,7 @@ struct ShownDialog {
 
 class SimDialogs : public platform::Dialogs {
  public:
-  explicit SimDialogs(SimLog& log) : log_(log) {}
+  SimDialogs(SimLog& log, const SimCodePages& codePages) : log_(log), codePages_(codePages) {}
 
   // Script threads show boxes too, so the queue and the record are locked.
   void QueueAnswer(int button) {
@@ -73,6 +75,7 @@ class SimDialogs : public platform::Dialogs {
 
  private:
   SimLog& log_;
+  const SimCodePages& codePages_;
   std::mutex mutex_;
   std::deque<int> answers_;
   std::vector<ShownMessageBox> shown_;

@@ -81,7 +81,7 @@ class SimFile : public platform::File {
   std::uint64_t position_ = 0;
 };
 
-SimFiles::SimFiles(SimLog& log) : log_(log) {
+SimFiles::SimFiles(SimLog& log, const SimCodePages& codePages) : log_(log), codePages_(codePages) {
   AddDirectory("C:\\");
   AddDirectory("C:\\WINDOWS\\System32");
   AddDirectory(tempFolder_);
@@ -132,12 +132,12 @@ std::set<std::string> SimFiles::FilesUnder(const std::string& folder) const {
   return out;
 }
 
-bool SimFiles::FileExists(const std::string& path) { return files_.count(Key(path)) != 0; }
+bool SimFiles::FileExists(const std::string& path) { return files_.count(SystemKey(path)) != 0; }
 
-bool SimFiles::DirectoryExists(const std::string& path) { return directories_.count(Key(path)) != 0; }
+bool SimFiles::DirectoryExists(const std::string& path) { return directories_.count(SystemKey(path)) != 0; }
 
 std::unique_ptr<platform::File> SimFiles::Open(const std::string& path, platform::OpenMode mode) {
-  const std::string key = Key(path);
+  const std::string key = SystemKey(path);
   if (openErrors_.count(key) || (mode != platform::OpenMode::Read && readOnly_.count(key)))
     throw OsError("Cannot open file \"" + path + "\". Access is denied");
   switch (mode) {
@@ -149,21 +149,21 @@ std::unique_ptr<platform::File> SimFiles::Open(const std::string& path, platform
       if (!directories_.count(ParentKey(key)))
         throw OsError("Cannot create file \"" + path + "\". The system cannot find the path specified");
       files_[key].clear();
-      shownNames_.emplace(key, path);
+      shownNames_.emplace(key, codePages_.ToSystem(path));
       break;
   }
   return std::make_unique<SimFile>(*this, key, mode != platform::OpenMode::Read);
 }
 
 void SimFiles::MakeDirectory(const std::string& path) {
-  const std::string key = Key(path);
+  const std::string key = SystemKey(path);
   if (directories_.count(key) || files_.count(key)) throw OsError("Cannot create folder " + path);
   if (!directories_.count(ParentKey(key))) throw OsError("Cannot create folder " + path);
   directories_.insert(key);
 }
 
 void SimFiles::RemoveFile(const std::string& path) {
-  const std::string key = Key(path);
+  const std::string key = SystemKey(path);
   if (openErrors_.count(key) || readOnly_.count(key) || !files_.erase(key)) throw OsError("Cannot delete file " + path);
   log_.Add("delete " + path);
 }

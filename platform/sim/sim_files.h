@@ -10,6 +10,7 @@
 #include <string>
 
 #include "platform/files.h"
+#include "platform/sim/sim_code_pages.h"
 #include "platform/sim/sim_log.h"
 #include "util/pe_resources.h"
 
@@ -17,9 +18,10 @@ namespace vx::sim {
 
 class SimFiles : public platform::Files {
  public:
-  explicit SimFiles(SimLog& log);
+  SimFiles(SimLog& log, const SimCodePages& codePages);
 
-  // Test set-up.
+  // Test set-up and inspection: paths as the system names them, UTF-8. The
+  // platform calls take the presentation's bytes.
   void AddFile(const std::string& path, std::string bytes);
   void AddDirectory(const std::string& path);
   // Opening the file for reading or writing throws from now on.
@@ -50,10 +52,10 @@ class SimFiles : public platform::Files {
   std::unique_ptr<platform::File> Open(const std::string& path, platform::OpenMode mode) override;
   void MakeDirectory(const std::string& path) override;
   void RemoveFile(const std::string& path) override;
-  std::string OwnExecutablePath() override { return ownPath_; }
+  std::string OwnExecutablePath() override { return codePages_.FromSystem(ownPath_); }
   std::optional<std::string> ReadOwnResource(const std::string& name) override;
   bool ExtractOwnResource(const std::string& name, const std::string& path) override;
-  std::string TempFolder() override { return tempFolder_; }
+  std::string TempFolder() override { return codePages_.FromSystem(tempFolder_); }
   std::string WindowsFolder() override { return "C:\\WINDOWS"; }
   platform::DriveKind DriveKindOf(const std::string& root) override;
   std::optional<platform::DriveSpace> DriveSpaceOf(const std::string& root) override;
@@ -75,7 +77,10 @@ class SimFiles : public platform::Files {
 
  private:
   friend class SimFile;
+  // The key of a path the presentation names.
+  std::string SystemKey(const std::string& path) const { return Key(codePages_.ToSystem(path)); }
   SimLog& log_;
+  const SimCodePages& codePages_;
   std::map<std::string, std::string> files_;       // key -> contents
   std::map<std::string, std::string> shownNames_;  // key -> path as first written
   std::set<std::string> directories_;

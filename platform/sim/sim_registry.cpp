@@ -60,18 +60,32 @@ void SimRegistry::SetFloat(std::uint32_t root, const std::string& key, const std
   SetValue(root, key, name, {platform::RegistryValueKind::Binary, bytes});
 }
 
+namespace {
+bool IsText(const platform::RegistryValue& value) {
+  return value.kind == platform::RegistryValueKind::String || value.kind == platform::RegistryValueKind::ExpandString;
+}
+}  // namespace
+
+platform::RegistryValue SimRegistry::ToSystem(const platform::RegistryValue& value) const {
+  return IsText(value) ? platform::RegistryValue{value.kind, codePages_.ToSystem(value.data)} : value;
+}
+
+platform::RegistryValue SimRegistry::FromSystem(const platform::RegistryValue& value) const {
+  return IsText(value) ? platform::RegistryValue{value.kind, codePages_.FromSystem(value.data)} : value;
+}
+
 bool SimRegistry::KeyExists(std::uint32_t root, const std::string& path) {
-  return keys_.count(Key(root, path)) != 0;
+  return keys_.count(Key(root, codePages_.ToSystem(path))) != 0;
 }
 
 std::optional<platform::RegistryValue> SimRegistry::ReadValue(std::uint32_t root,
                                                               const std::string& key,
                                                               const std::string& name) {
-  const auto k = keys_.find(Key(root, key));
+  const auto k = keys_.find(Key(root, codePages_.ToSystem(key)));
   if (k == keys_.end()) throw OsError("The system cannot find the file specified");
-  const auto v = k->second.find(Upper(name));
+  const auto v = k->second.find(Upper(codePages_.ToSystem(name)));
   if (v == k->second.end()) return std::nullopt;
-  return v->second;
+  return FromSystem(v->second);
 }
 
 namespace {
@@ -79,6 +93,15 @@ namespace {
 bool KnownRoot(std::uint32_t root) { return root >= 0x80000000u && root <= 0x80000006u; }
 
 }  // namespace
+
+std::optional<platform::RegistryValue> SimRegistry::StoredValue(std::uint32_t root, const std::string& key,
+                                                                const std::string& name) const {
+  const auto k = keys_.find(Key(root, key));
+  if (k == keys_.end()) return std::nullopt;
+  const auto v = k->second.find(Upper(name));
+  if (v == k->second.end()) return std::nullopt;
+  return v->second;
+}
 
 void SimRegistry::DenyWrites(std::uint32_t root, const std::string& path) { denied_.push_back(Key(root, path)); }
 
@@ -89,12 +112,14 @@ void SimRegistry::CheckWritable(std::uint32_t root, const std::string& path) con
     if (key == d || key.compare(0, d.size() + 1, d + "\\") == 0) throw OsError("Access is denied");
 }
 
-void SimRegistry::CreateKey(std::uint32_t root, const std::string& path) {
+void SimRegistry::CreateKey(std::uint32_t root, const std::string& presentationPath) {
+  const std::string path = codePages_.ToSystem(presentationPath);
   CheckWritable(root, path);
   AddKey(root, path);
 }
 
-bool SimRegistry::DeleteKey(std::uint32_t root, const std::string& path) {
+bool SimRegistry::DeleteKey(std::uint32_t root, const std::string& presentationPath) {
+  const std::string path = codePages_.ToSystem(presentationPath);
   try {
     CheckWritable(root, path);
   } catch (const OsError&) {
@@ -108,12 +133,13 @@ bool SimRegistry::DeleteKey(std::uint32_t root, const std::string& path) {
   return true;
 }
 
-void SimRegistry::WriteValue(std::uint32_t root, const std::string& key, const std::string& name,
+void SimRegistry::WriteValue(std::uint32_t root, const std::string& presentationKey, const std::string& name,
                              const platform::RegistryValue& value) {
+  const std::string key = codePages_.ToSystem(presentationKey);
   CheckWritable(root, key);
   const auto k = keys_.find(Key(root, key));
   if (k == keys_.end()) throw OsError("The system cannot find the file specified");
-  k->second[Upper(name)] = value;
+  k->second[Upper(codePages_.ToSystem(name))] = ToSystem(value);
 }
 
 }  // namespace vx::sim

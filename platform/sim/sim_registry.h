@@ -8,12 +8,16 @@
 #include <vector>
 
 #include "platform/registry.h"
+#include "platform/sim/sim_code_pages.h"
 
 namespace vx::sim {
 
 class SimRegistry : public platform::Registry {
  public:
-  // Test set-up; a key is created with all its parents.
+  explicit SimRegistry(const SimCodePages& codePages) : codePages_(codePages) {}
+
+  // Test set-up, in the system's Unicode (UTF-8); a key is created with all
+  // its parents.
   void AddKey(std::uint32_t root, const std::string& path);
   void SetString(std::uint32_t root, const std::string& key, const std::string& name,
                  const std::string& text);
@@ -31,6 +35,10 @@ class SimRegistry : public platform::Registry {
   void WriteValue(std::uint32_t root, const std::string& key, const std::string& name,
                   const platform::RegistryValue& value) override;
 
+  // A value as the system keeps it (names and text UTF-8), or nothing.
+  std::optional<platform::RegistryValue> StoredValue(std::uint32_t root, const std::string& key,
+                                                     const std::string& name) const;
+
   // Keys under it refuse every write, as a key without write access does.
   void DenyWrites(std::uint32_t root, const std::string& path);
 
@@ -38,6 +46,10 @@ class SimRegistry : public platform::Registry {
   static std::string Key(std::uint32_t root, const std::string& path);
 
  private:
+  const SimCodePages& codePages_;
+  // A value as the system keeps it, and as the presentation reads it.
+  platform::RegistryValue ToSystem(const platform::RegistryValue& value) const;
+  platform::RegistryValue FromSystem(const platform::RegistryValue& value) const;
   // key -> upper-case value name -> value
   std::map<std::string, std::map<std::string, platform::RegistryValue>> keys_;
   std::vector<std::string> denied_;

@@ -5,11 +5,13 @@
 #include <map>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "platform/fonts.h"
 #include "platform/hosted.h"
 #include "platform/input.h"
 #include "platform/process.h"
+#include "platform/sim/sim_code_pages.h"
 #include "platform/sim/sim_files.h"
 #include "platform/sim/sim_log.h"
 #include "platform/sim/sim_loop.h"
@@ -78,8 +80,10 @@ class SimInput : public platform::Input {
 
 class SimProcess : public platform::Process {
  public:
-  SimProcess(SimLog& log, SimLoop& loop) : log_(log), loop_(loop) {}
+  SimProcess(SimLog& log, SimLoop& loop, SimCodePages& codePages)
+      : log_(log), loop_(loop), codePages_(codePages) {}
 
+  // As the system has it, UTF-8.
   void SetCommandLine(std::string line) { commandLine_ = std::move(line); }
   void SetMemory(platform::MemoryStatus status) { memory_ = status; }
   void SetOnline(bool online) { online_ = online; }
@@ -89,12 +93,17 @@ class SimProcess : public platform::Process {
 
   [[noreturn]] void Terminate(int exitCode) override;
   std::uint32_t RandomSeed() override { return seed_; }
-  std::string CommandLine() override { return commandLine_; }
+  std::string CommandLine() override { return codePages_.FromSystem(commandLine_); }
+  unsigned SystemCodePage() override { return codePages_.System(); }
+  bool UseTextCodePage(unsigned codePage) override { return codePages_.Use(codePage); }
   platform::MemoryStatus QueryMemory() override { return memory_; }
   bool IsOnline() override { return online_; }
   void ShellOpen(const std::string& file, const std::string& parameters, int showMode) override {
     log_.Add("shell open " + file + " " + parameters + " show " + std::to_string(showMode));
+    shellOpened_.push_back(codePages_.ToSystem(file) + " " + codePages_.ToSystem(parameters));
   }
+  // What the shell was given, UTF-8: file, a blank, parameters.
+  const std::vector<std::string>& ShellOpened() const { return shellOpened_; }
   void SendMciCommand(const std::string& command) override { log_.Add("mci " + command); }
   void PlaySystemSound(unsigned kind) override { log_.Add("system sound " + std::to_string(kind)); }
   // The calling thread waits as long as the tone lasts.
@@ -103,6 +112,8 @@ class SimProcess : public platform::Process {
  private:
   SimLog& log_;
   SimLoop& loop_;
+  SimCodePages& codePages_;
+  std::vector<std::string> shellOpened_;
   std::string commandLine_ = "\"C:\\Program Files\\Presentation\\presentation.exe\"";
   platform::MemoryStatus memory_{std::uint64_t{512} << 20, std::uint64_t{256} << 20};
   bool online_ = false;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "platform/win32/win32_text.h"
 #include "util/imaging/scale.h"
 
 namespace vx::win32 {
@@ -133,9 +134,9 @@ void Win32Canvas::FillRect(platform::Rect rect, platform::Color color) {
 
 HFONT CreateFontFor(HDC dc, const platform::FontSpec& font) {
   const int height = -MulDiv(font.size, GetDeviceCaps(dc, LOGPIXELSY), 72);
-  return CreateFontA(height, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, font.italic, font.underline, font.strikeOut,
+  return CreateFontW(height, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, font.italic, font.underline, font.strikeOut,
                      font.charset, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                     DEFAULT_PITCH | FF_DONTCARE, font.name.c_str());
+                     DEFAULT_PITCH | FF_DONTCARE, Widen(font.name).c_str());
 }
 
 void Win32Canvas::WriteText(platform::Rect box, const std::string& text, const platform::TextStyle& style) {
@@ -155,7 +156,8 @@ void Win32Canvas::WriteText(platform::Rect box, const std::string& text, const p
   if (!style.wordWrap && style.layout == platform::TextLayout::Center) flags |= DT_VCENTER;
   if (!style.wordWrap && style.layout == platform::TextLayout::Bottom) flags |= DT_BOTTOM;
   RECT r{box.left, box.top, box.Right(), box.Bottom()};
-  ::DrawTextA(dc_, text.c_str(), static_cast<int>(text.size()), &r, flags);
+  const std::wstring wide = WidenForCharset(text, style.font.charset);
+  ::DrawTextW(dc_, wide.c_str(), static_cast<int>(wide.size()), &r, flags);
   DeleteObject(font);
 }
 
@@ -163,7 +165,8 @@ platform::Size Win32Canvas::MeasureText(const std::string& text, const platform:
   const HFONT font = CreateFontFor(dc_, fontSpec);
   const HGDIOBJ old = SelectObject(dc_, font);
   SIZE size{};
-  GetTextExtentPoint32A(dc_, text.c_str(), static_cast<int>(text.size()), &size);
+  const std::wstring wide = WidenForCharset(text, fontSpec.charset);
+  GetTextExtentPoint32W(dc_, wide.c_str(), static_cast<int>(wide.size()), &size);
   SelectObject(dc_, old);
   DeleteObject(font);
   return {size.cx, size.cy};

@@ -1,17 +1,19 @@
 #include "platform/win32/win32_clipboard.h"
 
 #include <cstring>
+#include <cwchar>
 
 #include "platform/win32/win32_common.h"
+#include "platform/win32/win32_text.h"
 
 namespace vx::win32 {
 
 std::string Win32Clipboard::Text() {
   if (!OpenClipboard(nullptr)) ThrowLastError("Cannot open clipboard");
   std::string out;
-  if (HANDLE data = GetClipboardData(CF_TEXT)) {
-    if (const char* text = static_cast<const char*>(GlobalLock(data))) {
-      out.assign(text, strnlen(text, GlobalSize(data)));
+  if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+    if (const auto* text = static_cast<const wchar_t*>(GlobalLock(data))) {
+      out = Narrow(std::wstring_view(text, wcsnlen(text, GlobalSize(data) / sizeof(wchar_t))));
       GlobalUnlock(data);
     }
   }
@@ -22,12 +24,14 @@ std::string Win32Clipboard::Text() {
 void Win32Clipboard::SetText(const std::string& text) {
   if (!OpenClipboard(nullptr)) ThrowLastError("Cannot open clipboard");
   EmptyClipboard();
-  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE | GMEM_DDESHARE, text.size() + 1);
+  const std::wstring wide = Widen(text);
+  const std::size_t bytes = (wide.size() + 1) * sizeof(wchar_t);
+  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE | GMEM_DDESHARE, bytes);
   if (memory) {
-    if (char* target = static_cast<char*>(GlobalLock(memory))) {
-      std::memcpy(target, text.c_str(), text.size() + 1);
+    if (void* target = GlobalLock(memory)) {
+      std::memcpy(target, wide.c_str(), bytes);
       GlobalUnlock(memory);
-      if (!SetClipboardData(CF_TEXT, memory)) GlobalFree(memory);
+      if (!SetClipboardData(CF_UNICODETEXT, memory)) GlobalFree(memory);
     } else {
       GlobalFree(memory);
     }

@@ -1,5 +1,6 @@
 #pragma once
-// The Windows clipboard, CF_TEXT.
+// The Windows clipboard: Unicode text, in the presentation's code page on
+// this side.
 
 #include "platform/clipboard.h"
 

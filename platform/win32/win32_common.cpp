@@ -1,16 +1,17 @@
 #include "platform/win32/win32_common.h"
 
+#include "platform/win32/win32_text.h"
 #include "util/error.h"
 
 namespace vx::win32 {
 
 std::string LastErrorText() {
   const DWORD code = GetLastError();
-  char* buffer = nullptr;
-  const DWORD length = FormatMessageA(
+  wchar_t* buffer = nullptr;
+  const DWORD length = FormatMessageW(
       FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code, 0,
-      reinterpret_cast<LPSTR>(&buffer), 0, nullptr);
-  std::string text = length ? std::string(buffer, length) : "System error " + std::to_string(code);
+      reinterpret_cast<LPWSTR>(&buffer), 0, nullptr);
+  std::string text = length ? Narrow(std::wstring_view(buffer, length)) : "System error " + std::to_string(code);
   if (buffer != nullptr) LocalFree(buffer);
   while (!text.empty() && (text.back() == '\n' || text.back() == '\r' || text.back() == '.')) text.pop_back();
   return text;
@@ -19,17 +20,18 @@ std::string LastErrorText() {
 void ThrowLastError(const std::string& what) { throw OsError(what + ": " + LastErrorText()); }
 
 void Trace(const std::string& line) {
-  static const std::string path = [] {
-    char buffer[MAX_PATH];
-    const DWORD n = GetEnvironmentVariableA("VEXORELLE_TRACE", buffer, MAX_PATH);
-    return (n > 0 && n < MAX_PATH) ? std::string(buffer, n) : std::string();
+  static const std::wstring path = [] {
+    wchar_t buffer[MAX_PATH];
+    const DWORD n = GetEnvironmentVariableW(L"VEXORELLE_TRACE", buffer, MAX_PATH);
+    return (n > 0 && n < MAX_PATH) ? std::wstring(buffer, n) : std::wstring();
   }();
   if (path.empty()) return;
   // Opened per line: the process may be terminated at any moment.
-  HANDLE file = CreateFileA(path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+  HANDLE file = CreateFileW(path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                             OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return;
-  const std::string text = line + "\r\n";
+  // UTF-8, as the headless player's trace.
+  const std::string text = ToUtf8(Widen(line)) + "\r\n";
   DWORD written = 0;
   WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
   CloseHandle(file);

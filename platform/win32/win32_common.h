@@ -1,6 +1,6 @@
 #pragma once
 // Shared bits of the Windows backend. Text crosses the Win32 API through the
-// ANSI entry points, so it stays in the system code page as the core has it.
+// wide entry points, converted in win32_text.h.
 
 #ifndef WIN32_LEAN_AND_MEAN
 #define WIN32_LEAN_AND_MEAN
@@ -20,9 +20,9 @@ std::string LastErrorText();
 // Throws vx::OsError with what and the last error's message.
 [[noreturn]] void ThrowLastError(const std::string& what);
 
-// One line of the diagnostic trace, when VEXORELLE_TRACE names a file.
+// One line of the diagnostic trace (UTF-8), when VEXORELLE_TRACE names a file.
 void Trace(const std::string& line);
 
-inline HINSTANCE ModuleInstance() { return GetModuleHandleA(nullptr); }
+inline HINSTANCE ModuleInstance() { return GetModuleHandleW(nullptr); }
 
 }  // namespace vx::win32

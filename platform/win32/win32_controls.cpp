@@ -5,20 +5,21 @@
 
 #include "platform/win32/win32_forms.h"
 #include "platform/win32/win32_loop.h"
+#include "platform/win32/win32_text.h"
 
 namespace vx::win32 {
 
 namespace {
 
-constexpr char kControlProperty[] = "VxControl";
+constexpr wchar_t kControlProperty[] = L"VxControl";
 
 HFONT FontOf(const platform::FontSpec& f) {
   HDC screen = GetDC(nullptr);
   const int height = -MulDiv(f.size, GetDeviceCaps(screen, LOGPIXELSY), 72);
   ReleaseDC(nullptr, screen);
-  return CreateFontA(height, 0, 0, 0, f.bold ? FW_BOLD : FW_NORMAL, f.italic, f.underline, f.strikeOut,
+  return CreateFontW(height, 0, 0, 0, f.bold ? FW_BOLD : FW_NORMAL, f.italic, f.underline, f.strikeOut,
                      f.charset, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH,
-                     f.name.c_str());
+                     Widen(f.name).c_str());
 }
 
 platform::Point PointOf(LPARAM lParam) {
@@ -37,7 +38,7 @@ ChildControl::~ChildControl() {
   auto& all = list_->controls_;
   all.erase(std::remove(all.begin(), all.end(), this), all.end());
   if (hwnd_ != nullptr) {
-    RemovePropA(hwnd_, kControlProperty);
+    RemovePropW(hwnd_, kControlProperty);
     DestroyWindow(hwnd_);
   }
   if (font_ != nullptr) DeleteObject(font_);
@@ -45,26 +46,26 @@ ChildControl::~ChildControl() {
 }
 
 ChildControl* ChildControl::Of(HWND child) {
-  return child == nullptr ? nullptr : static_cast<ChildControl*>(GetPropA(child, kControlProperty));
+  return child == nullptr ? nullptr : static_cast<ChildControl*>(GetPropW(child, kControlProperty));
 }
 
 void ChildControl::Create() {
   const std::string text = hwnd_ != nullptr ? Text() : std::string();
   const bool focused = hwnd_ != nullptr && HasFocus();
   if (hwnd_ != nullptr) {
-    RemovePropA(hwnd_, kControlProperty);
+    RemovePropW(hwnd_, kControlProperty);
     DestroyWindow(hwnd_);
   }
   DWORD style = style_ | WS_CHILD | WS_CLIPSIBLINGS;
   if (visible_) style |= WS_VISIBLE;
   if (!enabled_) style |= WS_DISABLED;
-  hwnd_ = CreateWindowExA(exStyle_, class_, text.c_str(), style, bounds_.left, bounds_.top, bounds_.width,
+  hwnd_ = CreateWindowExW(exStyle_, Widen(class_).c_str(), Widen(text).c_str(), style, bounds_.left, bounds_.top, bounds_.width,
                           bounds_.height, parent_, nullptr, ModuleInstance(), nullptr);
   if (hwnd_ == nullptr) ThrowLastError(std::string("Creating a ") + class_ + " control");
-  SetPropA(hwnd_, kControlProperty, this);
+  SetPropW(hwnd_, kControlProperty, this);
   original_ = reinterpret_cast<WNDPROC>(
-      SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ChildControl::SubclassProc)));
-  if (font_ != nullptr) SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+      SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ChildControl::SubclassProc)));
+  if (font_ != nullptr) SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
   // The frame was measured before the subclass saw it.
   if (BevelSize() > 0)
     SetWindowPos(hwnd_, nullptr, 0, 0, 0, 0, SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -75,10 +76,10 @@ void ChildControl::Create() {
 
 LRESULT CALLBACK ChildControl::SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   ChildControl* self = Of(hwnd);
-  if (self == nullptr) return DefWindowProcA(hwnd, message, wParam, lParam);
+  if (self == nullptr) return DefWindowProcW(hwnd, message, wParam, lParam);
   switch (message) {
     case WM_NCCALCSIZE: {
-      const LRESULT result = CallWindowProcA(self->original_, hwnd, message, wParam, lParam);
+      const LRESULT result = CallWindowProcW(self->original_, hwnd, message, wParam, lParam);
       if (const int size = self->BevelSize(); size > 0) {
         // Both forms of the message start with the rectangle to shrink.
         InflateRect(reinterpret_cast<RECT*>(lParam), -size, -size);
@@ -86,7 +87,7 @@ LRESULT CALLBACK ChildControl::SubclassProc(HWND hwnd, UINT message, WPARAM wPar
       return result;
     }
     case WM_NCPAINT: {
-      const LRESULT result = CallWindowProcA(self->original_, hwnd, message, wParam, lParam);
+      const LRESULT result = CallWindowProcW(self->original_, hwnd, message, wParam, lParam);
       if (self->BevelSize() > 0) self->PaintBevel();
       return result;
     }
@@ -99,10 +100,10 @@ LRESULT CALLBACK ChildControl::SubclassProc(HWND hwnd, UINT message, WPARAM wPar
   platform::ControlListener* l = self->listener_;
   const bool mouseButton = message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN || message == WM_MBUTTONDOWN ||
                            message == WM_LBUTTONUP || message == WM_RBUTTONUP || message == WM_MBUTTONUP;
-  if (l == nullptr || !mouseButton) return CallWindowProcA(self->original_, hwnd, message, wParam, lParam);
+  if (l == nullptr || !mouseButton) return CallWindowProcW(self->original_, hwnd, message, wParam, lParam);
   // As the toolkit: the control's own handling first (the focus, a button's
   // click), then the mouse event.
-  const LRESULT result = CallWindowProcA(self->original_, hwnd, message, wParam, lParam);
+  const LRESULT result = CallWindowProcW(self->original_, hwnd, message, wParam, lParam);
   const platform::Point at = PointOf(lParam);
   switch (message) {
     case WM_LBUTTONDOWN:
@@ -188,7 +189,7 @@ void ChildControl::SetLook(const platform::ControlLook& look) {
   if (fontChanged) {
     HFONT old = font_;
     font_ = FontOf(look.font);
-    SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), TRUE);
+    SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), TRUE);
     if (old != nullptr) DeleteObject(old);
   }
   InvalidateRect(hwnd_, nullptr, TRUE);
@@ -244,8 +245,8 @@ int ChildControl::FontLineHeight() const {
   // Without a font of its own the control writes in the system font, which
   // a fresh device context holds too.
   HGDIOBJ old = font_ != nullptr ? SelectObject(dc, font_) : nullptr;
-  TEXTMETRICA metrics{};
-  const BOOL measured = GetTextMetricsA(dc, &metrics);
+  TEXTMETRICW metrics{};
+  const BOOL measured = GetTextMetricsW(dc, &metrics);
   if (old != nullptr) SelectObject(dc, old);
   ReleaseDC(hwnd_, dc);
   return measured ? static_cast<int>(metrics.tmHeight) : 0;
@@ -306,19 +307,13 @@ void ChildControl::SetFocusRectShown(bool on) {
 
 void ChildControl::ApplyUiState() {
   if (hwnd_ == nullptr) return;
-  SendMessageA(hwnd_, WM_UPDATEUISTATE, MAKEWPARAM(hideFocus_ ? UIS_SET : UIS_CLEAR, UISF_HIDEFOCUS), 0);
+  SendMessageW(hwnd_, WM_UPDATEUISTATE, MAKEWPARAM(hideFocus_ ? UIS_SET : UIS_CLEAR, UISF_HIDEFOCUS), 0);
   InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
-std::string ChildControl::Text() const {
-  const int length = GetWindowTextLengthA(hwnd_);
-  std::string text(static_cast<std::size_t>(length) + 1, '\0');
-  const int n = GetWindowTextA(hwnd_, text.data(), length + 1);
-  text.resize(static_cast<std::size_t>(n > 0 ? n : 0));
-  return text;
-}
+std::string ChildControl::Text() const { return WindowText(hwnd_); }
 
-void ChildControl::SetText(const std::string& text) { SetWindowTextA(hwnd_, text.c_str()); }
+void ChildControl::SetText(const std::string& text) { SetWindowTextOf(hwnd_, text); }
 
 // ---- edit box
 
@@ -327,16 +322,16 @@ Win32EditBox::Win32EditBox(HWND parent, Win32Loop& loop, ControlList& list, plat
   core_.afterCreate = [this] { Restore(); };
   // A press of the left button places the caret itself.
   core_.onFocus = [this] {
-    if (autoSelect_ && GetKeyState(VK_LBUTTON) >= 0) SendMessageA(core_.Handle(), EM_SETSEL, 0, -1);
+    if (autoSelect_ && GetKeyState(VK_LBUTTON) >= 0) SendMessageW(core_.Handle(), EM_SETSEL, 0, -1);
   };
   core_.SetStyles(ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE);
 }
 
 void Win32EditBox::Restore() {
   HWND h = core_.Handle();
-  SendMessageA(h, EM_SETPASSWORDCHAR, static_cast<unsigned char>(password_), 0);
-  SendMessageA(h, EM_LIMITTEXT, static_cast<WPARAM>(maxLength_), 0);
-  SendMessageA(h, EM_SETREADONLY, readOnly_ ? TRUE : FALSE, 0);
+  SendMessageW(h, EM_SETPASSWORDCHAR, WidenChar(password_), 0);
+  SendMessageW(h, EM_LIMITTEXT, static_cast<WPARAM>(maxLength_), 0);
+  SendMessageW(h, EM_SETREADONLY, readOnly_ ? TRUE : FALSE, 0);
 }
 
 void Win32EditBox::SetLook(const platform::ControlLook& look) {
@@ -347,40 +342,40 @@ void Win32EditBox::SetLook(const platform::ControlLook& look) {
   const DWORD rtlEx = WS_EX_RTLREADING | WS_EX_RIGHT | WS_EX_LEFTSCROLLBAR;
   DWORD style = core_.Style() & ~DWORD{ES_RIGHT};
   if (look.rightToLeft) style |= ES_RIGHT;
-  const DWORD ex = static_cast<DWORD>(GetWindowLongA(core_.Handle(), GWL_EXSTYLE)) & ~rtlEx;
+  const DWORD ex = static_cast<DWORD>(GetWindowLongW(core_.Handle(), GWL_EXSTYLE)) & ~rtlEx;
   core_.SetStyles(style, look.rightToLeft ? ex | rtlEx : ex);
 }
 
 void Win32EditBox::SetSelection(int start, int length) {
-  SendMessageA(core_.Handle(), EM_SETSEL, static_cast<WPARAM>(start), static_cast<LPARAM>(start + length));
+  SendMessageW(core_.Handle(), EM_SETSEL, static_cast<WPARAM>(start), static_cast<LPARAM>(start + length));
 }
 
 int Win32EditBox::SelectionStart() const {
   DWORD start = 0, end = 0;
-  SendMessageA(core_.Handle(), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  SendMessageW(core_.Handle(), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
   return static_cast<int>(start);
 }
 
 int Win32EditBox::SelectionLength() const {
   DWORD start = 0, end = 0;
-  SendMessageA(core_.Handle(), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  SendMessageW(core_.Handle(), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
   return static_cast<int>(end - start);
 }
 
 void Win32EditBox::SetPasswordChar(char c) {
   password_ = c;
-  SendMessageA(core_.Handle(), EM_SETPASSWORDCHAR, static_cast<unsigned char>(c), 0);
+  SendMessageW(core_.Handle(), EM_SETPASSWORDCHAR, WidenChar(c), 0);
   InvalidateRect(core_.Handle(), nullptr, TRUE);
 }
 
 void Win32EditBox::SetMaxLength(int length) {
   maxLength_ = length < 0 ? 0 : length;
-  SendMessageA(core_.Handle(), EM_LIMITTEXT, static_cast<WPARAM>(maxLength_), 0);
+  SendMessageW(core_.Handle(), EM_LIMITTEXT, static_cast<WPARAM>(maxLength_), 0);
 }
 
 void Win32EditBox::SetReadOnly(bool on) {
   readOnly_ = on;
-  SendMessageA(core_.Handle(), EM_SETREADONLY, on ? TRUE : FALSE, 0);
+  SendMessageW(core_.Handle(), EM_SETREADONLY, on ? TRUE : FALSE, 0);
 }
 
 void Win32EditBox::SetCharCase(platform::CharCase charCase) {
@@ -388,7 +383,7 @@ void Win32EditBox::SetCharCase(platform::CharCase charCase) {
   if (charCase == platform::CharCase::Upper) style |= ES_UPPERCASE;
   if (charCase == platform::CharCase::Lower) style |= ES_LOWERCASE;
   const std::string text = core_.Text();
-  core_.SetStyles(style, static_cast<DWORD>(GetWindowLongA(core_.Handle(), GWL_EXSTYLE)));
+  core_.SetStyles(style, static_cast<DWORD>(GetWindowLongW(core_.Handle(), GWL_EXSTYLE)));
   core_.SetText(text);  // the new case applies to what is there, too
 }
 
@@ -409,7 +404,7 @@ void Win32EditBox::SetBorder(platform::EditBorderStyle border, bool ctl3D) {
   ctl3D_ = ctl3D;
   core_.SetBevel(bevelInner_, bevelOuter_, bevelKind_, !ctl3D_);
   DWORD style = core_.Style() & ~DWORD{WS_BORDER};
-  DWORD ex = static_cast<DWORD>(GetWindowLongA(core_.Handle(), GWL_EXSTYLE)) & ~DWORD{WS_EX_CLIENTEDGE};
+  DWORD ex = static_cast<DWORD>(GetWindowLongW(core_.Handle(), GWL_EXSTYLE)) & ~DWORD{WS_EX_CLIENTEDGE};
   if (border == platform::EditBorderStyle::Single) {
     if (ctl3D) ex |= WS_EX_CLIENTEDGE;
     else style |= WS_BORDER;
@@ -437,7 +432,7 @@ void Win32Button::SetParentWindow(platform::Window& window) {
 void Win32Button::SetDefault(bool on) {
   core_.SetDefaultButton(on);
   const DWORD style = (core_.Style() & ~DWORD{BS_DEFPUSHBUTTON}) | (on ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
-  core_.SetStyles(style, static_cast<DWORD>(GetWindowLongA(core_.Handle(), GWL_EXSTYLE)));
+  core_.SetStyles(style, static_cast<DWORD>(GetWindowLongW(core_.Handle(), GWL_EXSTYLE)));
 }
 
 }  // namespace vx::win32

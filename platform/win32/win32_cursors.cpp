@@ -1,10 +1,11 @@
 #include "platform/win32/win32_system.h"
+#include "platform/win32/win32_text.h"
 
 namespace vx::win32 {
 
 bool Win32Fonts::LoadCursorFile(int cursorNumber, const std::string& path) {
   // LoadCursorFromFile reads both static and animated cursors.
-  const HCURSOR cursor = LoadCursorFromFileA(path.c_str());
+  const HCURSOR cursor = LoadCursorFromFileW(Widen(path).c_str());
   if (cursor == nullptr) return false;
   cursors_[cursorNumber] = cursor;
   return true;

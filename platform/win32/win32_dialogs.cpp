@@ -10,6 +10,7 @@
 
 #include "platform/win32/win32_forms.h"
 #include "platform/win32/win32_system.h"
+#include "platform/win32/win32_text.h"
 #include "util/conversions.h"
 
 namespace vx::win32 {
@@ -23,22 +24,22 @@ HWND OwnerOf(platform::Window* owner) {
 
 // "Text|*.txt|All|*.*" as the dialogs want it: NUL separated, two NULs at
 // the end.
-std::string FilterPairs(const std::string& filter) {
-  std::string out = filter;
-  for (char& c : out)
-    if (c == '|') c = '\0';
-  out.append(2, '\0');
+std::wstring FilterPairs(const std::string& filter) {
+  std::wstring out = Widen(filter);
+  for (wchar_t& c : out)
+    if (c == L'|') c = L'\0';
+  out.append(2, L'\0');
   return out;
 }
 
 // The buffer of a confirmed dialog: one full path, or with several files
 // the folder followed by each name, NUL separated.
-std::vector<std::string> ChosenFiles(const std::string& buffer) {
+std::vector<std::string> ChosenFiles(const std::wstring& buffer) {
   std::vector<std::string> parts;
   std::size_t at = 0;
-  while (at < buffer.size() && buffer[at] != '\0') {
-    const std::size_t end = buffer.find('\0', at);
-    parts.push_back(buffer.substr(at, end - at));
+  while (at < buffer.size() && buffer[at] != L'\0') {
+    const std::size_t end = buffer.find(L'\0', at);
+    parts.push_back(Narrow(std::wstring_view(buffer).substr(at, end - at)));
     at = end + 1;
   }
   if (parts.size() <= 1) return parts;
@@ -50,25 +51,28 @@ std::vector<std::string> ChosenFiles(const std::string& buffer) {
 }
 
 bool ShowFileDialog(platform::Window* owner, platform::FileDialogState& state, bool save) {
-  const std::string filter = FilterPairs(state.filter);
-  std::string buffer(64 * 1024, '\0');
-  state.fileName.copy(buffer.data(), std::min(state.fileName.size(), buffer.size() - 2));
-  OPENFILENAMEA ofn{};
+  const std::wstring filter = FilterPairs(state.filter);
+  const std::wstring initialFolder = Widen(state.initialFolder);
+  const std::wstring defaultExtension = Widen(state.defaultExtension);
+  std::wstring buffer(64 * 1024, L'\0');
+  const std::wstring preset = Widen(state.fileName);
+  preset.copy(buffer.data(), std::min(preset.size(), buffer.size() - 2));
+  OPENFILENAMEW ofn{};
   ofn.lStructSize = sizeof ofn;
   ofn.hwndOwner = OwnerOf(owner);
   ofn.lpstrFilter = state.filter.empty() ? nullptr : filter.c_str();
   ofn.nFilterIndex = 1;
   ofn.lpstrFile = buffer.data();
   ofn.nMaxFile = static_cast<DWORD>(buffer.size());
-  ofn.lpstrInitialDir = state.initialFolder.empty() ? nullptr : state.initialFolder.c_str();
-  ofn.lpstrDefExt = state.defaultExtension.empty() ? nullptr : state.defaultExtension.c_str();
+  ofn.lpstrInitialDir = initialFolder.empty() ? nullptr : initialFolder.c_str();
+  ofn.lpstrDefExt = defaultExtension.empty() ? nullptr : defaultExtension.c_str();
   ofn.Flags = OFN_EXPLORER;
   if (state.readOnlyBox) ofn.Flags |= OFN_READONLY;
   if (state.hideReadOnly) ofn.Flags |= OFN_HIDEREADONLY;
   if (state.sizing) ofn.Flags |= OFN_ENABLESIZING;
   if (state.overwritePrompt) ofn.Flags |= OFN_OVERWRITEPROMPT;
   if (state.multiSelect && !save) ofn.Flags |= OFN_ALLOWMULTISELECT;
-  const BOOL ok = save ? GetSaveFileNameA(&ofn) : GetOpenFileNameA(&ofn);
+  const BOOL ok = save ? GetSaveFileNameW(&ofn) : GetOpenFileNameW(&ofn);
   if (!ok) {
     Trace(std::string(save ? "save" : "open") + " dialog cancelled");
     return false;
@@ -85,13 +89,13 @@ bool ShowFileDialog(platform::Window* owner, platform::FileDialogState& state, b
 int CALLBACK FolderCallback(HWND dialog, UINT message, LPARAM parameter, LPARAM data) {
   auto* state = reinterpret_cast<platform::FolderDialogState*>(data);
   if (message == BFFM_INITIALIZED) {
-    if (!state->caption.empty()) SetWindowTextA(dialog, state->caption.c_str());
+    if (!state->caption.empty()) SetWindowTextOf(dialog, state->caption);
     if (!state->folder.empty())
-      SendMessageA(dialog, BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>(state->folder.c_str()));
+      SendMessageW(dialog, BFFM_SETSELECTIONW, TRUE, reinterpret_cast<LPARAM>(Widen(state->folder).c_str()));
   } else if (message == BFFM_SELCHANGED && state->statusLine) {
-    char path[MAX_PATH] = {};
-    if (SHGetPathFromIDListA(reinterpret_cast<PCIDLIST_ABSOLUTE>(parameter), path))
-      SendMessageA(dialog, BFFM_SETSTATUSTEXTA, 0, reinterpret_cast<LPARAM>(path));
+    wchar_t path[MAX_PATH] = {};
+    if (SHGetPathFromIDListW(reinterpret_cast<PCIDLIST_ABSOLUTE>(parameter), path))
+      SendMessageW(dialog, BFFM_SETSTATUSTEXTW, 0, reinterpret_cast<LPARAM>(path));
   }
   return 0;
 }
@@ -107,11 +111,12 @@ bool Win32Dialogs::ShowSaveDialog(platform::Window* owner, platform::FileDialogS
 }
 
 bool Win32Dialogs::ShowFolderDialog(platform::Window* owner, platform::FolderDialogState& state) {
-  char display[MAX_PATH] = {};
-  BROWSEINFOA info{};
+  wchar_t display[MAX_PATH] = {};
+  const std::wstring title = Widen(state.text);
+  BROWSEINFOW info{};
   info.hwndOwner = OwnerOf(owner);
   info.pszDisplayName = display;
-  info.lpszTitle = state.text.c_str();
+  info.lpszTitle = title.c_str();
   info.ulFlags = 0;
   if (state.foldersOnly) info.ulFlags |= BIF_RETURNONLYFSDIRS;
   if (state.listFiles) info.ulFlags |= BIF_BROWSEINCLUDEFILES;
@@ -123,16 +128,16 @@ bool Win32Dialogs::ShowFolderDialog(platform::Window* owner, platform::FolderDia
     info.ulFlags |= BIF_STATUSTEXT;
   info.lpfn = FolderCallback;
   info.lParam = reinterpret_cast<LPARAM>(&state);
-  PIDLIST_ABSOLUTE chosen = SHBrowseForFolderA(&info);
+  PIDLIST_ABSOLUTE chosen = SHBrowseForFolderW(&info);
   if (chosen == nullptr) {
     Trace("folder dialog cancelled");
     return false;
   }
-  char path[MAX_PATH] = {};
-  const bool ok = SHGetPathFromIDListA(chosen, path) != FALSE;
+  wchar_t path[MAX_PATH] = {};
+  const bool ok = SHGetPathFromIDListW(chosen, path) != FALSE;
   CoTaskMemFree(chosen);
   if (!ok) return false;
-  state.folder = path;
+  state.folder = Narrow(path);
   Trace("folder dialog -> " + state.folder);
   return true;
 }
@@ -141,13 +146,13 @@ bool Win32Dialogs::ShowColorDialog(platform::Window* owner, platform::ColorDialo
   static std::array<COLORREF, 16> custom{};  // kept for the run, as the dialog does
   for (COLORREF& c : custom)
     if (c == 0) c = RGB(255, 255, 255);
-  CHOOSECOLORA cc{};
+  CHOOSECOLORW cc{};
   cc.lStructSize = sizeof cc;
   cc.hwndOwner = OwnerOf(owner);
   cc.rgbResult = state.color;
   cc.lpCustColors = custom.data();
   cc.Flags = CC_RGBINIT | (state.fullOpen ? CC_FULLOPEN : 0);
-  if (!ChooseColorA(&cc)) {
+  if (!ChooseColorW(&cc)) {
     Trace("color dialog cancelled");
     return false;
   }
@@ -158,7 +163,7 @@ bool Win32Dialogs::ShowColorDialog(platform::Window* owner, platform::ColorDialo
 
 bool Win32Dialogs::ShowFontDialog(platform::Window* owner, platform::FontDialogState& state) {
   const HWND hwnd = OwnerOf(owner);
-  LOGFONTA lf{};
+  LOGFONTW lf{};
   HDC screen = GetDC(nullptr);
   lf.lfHeight = -MulDiv(state.font.size, GetDeviceCaps(screen, LOGPIXELSY), 72);
   ReleaseDC(nullptr, screen);
@@ -167,18 +172,18 @@ bool Win32Dialogs::ShowFontDialog(platform::Window* owner, platform::FontDialogS
   lf.lfUnderline = state.font.underline ? TRUE : FALSE;
   lf.lfStrikeOut = state.font.strikeOut ? TRUE : FALSE;
   lf.lfCharSet = state.font.charset;
-  state.font.name.copy(lf.lfFaceName, LF_FACESIZE - 1);
-  CHOOSEFONTA cf{};
+  Widen(state.font.name).copy(lf.lfFaceName, LF_FACESIZE - 1);
+  CHOOSEFONTW cf{};
   cf.lStructSize = sizeof cf;
   cf.hwndOwner = hwnd;
   cf.lpLogFont = &lf;
   cf.Flags = CF_SCREENFONTS | CF_EFFECTS | CF_INITTOLOGFONTSTRUCT;
   cf.rgbColors = state.color;
-  if (!ChooseFontA(&cf)) {
+  if (!ChooseFontW(&cf)) {
     Trace("font dialog cancelled");
     return false;
   }
-  state.font.name = lf.lfFaceName;
+  state.font.name = Narrow(lf.lfFaceName);
   state.font.size = cf.iPointSize / 10;
   state.font.charset = lf.lfCharSet;
   state.font.bold = lf.lfWeight >= FW_BOLD;

@@ -5,15 +5,15 @@
 namespace vx::win32 {
 
 namespace {
-platform::DisplayMode ModeOf(const DEVMODEA& dm) {
+platform::DisplayMode ModeOf(const DEVMODEW& dm) {
   return {static_cast<int>(dm.dmPelsWidth), static_cast<int>(dm.dmPelsHeight), static_cast<int>(dm.dmBitsPerPel),
           static_cast<int>(dm.dmDisplayFrequency)};
 }
 
-bool Enum(DWORD index, DEVMODEA& dm) {
-  dm = DEVMODEA{};
+bool Enum(DWORD index, DEVMODEW& dm) {
+  dm = DEVMODEW{};
   dm.dmSize = sizeof dm;
-  return EnumDisplaySettingsA(nullptr, index, &dm) != FALSE;
+  return EnumDisplaySettingsW(nullptr, index, &dm) != FALSE;
 }
 
 // Changes last for this session only: nothing is written to the user's
@@ -27,7 +27,7 @@ platform::Size Win32Display::ScreenSize() { return {GetSystemMetrics(SM_CXSCREEN
 
 platform::Rect Win32Display::WorkArea() {
   RECT r{};
-  if (!SystemParametersInfoA(SPI_GETWORKAREA, 0, &r, 0)) {
+  if (!SystemParametersInfoW(SPI_GETWORKAREA, 0, &r, 0)) {
     const platform::Size s = ScreenSize();
     return {0, 0, s.width, s.height};
   }
@@ -35,13 +35,13 @@ platform::Rect Win32Display::WorkArea() {
 }
 
 std::optional<platform::DisplayMode> Win32Display::EnumDisplayMode(int index) {
-  DEVMODEA dm;
+  DEVMODEW dm;
   if (index < 0 || !Enum(static_cast<DWORD>(index), dm)) return std::nullopt;
   return ModeOf(dm);
 }
 
 platform::DisplayMode Win32Display::CurrentDisplayMode() {
-  DEVMODEA dm;
+  DEVMODEW dm;
   if (!Enum(ENUM_CURRENT_SETTINGS, dm)) {
     const platform::Size s = ScreenSize();
     return {s.width, s.height, 32, 60};
@@ -50,11 +50,11 @@ platform::DisplayMode Win32Display::CurrentDisplayMode() {
 }
 
 bool Win32Display::ChangeDisplayMode(int index) {
-  DEVMODEA dm;
+  DEVMODEW dm;
   if (index < 0 || !Enum(static_cast<DWORD>(index), dm)) return false;
   dm.dmFields = DM_PELSWIDTH | DM_PELSHEIGHT | DM_BITSPERPEL | DM_DISPLAYFREQUENCY;
-  if (ChangeDisplaySettingsA(&dm, 0) != DISP_CHANGE_SUCCESSFUL) return false;
-  PostMessageA(HWND_BROADCAST, WM_DISPLAYCHANGE, dm.dmBitsPerPel,
+  if (ChangeDisplaySettingsW(&dm, 0) != DISP_CHANGE_SUCCESSFUL) return false;
+  PostMessageW(HWND_BROADCAST, WM_DISPLAYCHANGE, dm.dmBitsPerPel,
                static_cast<LPARAM>(MAKELONG(dm.dmPelsWidth, dm.dmPelsHeight)));
   Trace("display mode " + std::to_string(index));
   return true;
@@ -64,10 +64,10 @@ bool Win32Display::GetSystemSetting(platform::SystemSetting setting) {
   using platform::SystemSetting;
   BOOL on = FALSE;
   switch (setting) {
-    case SystemSetting::CursorShadow: SystemParametersInfoA(SPI_GETCURSORSHADOW, 0, &on, 0); break;
-    case SystemSetting::ScreenSaver: SystemParametersInfoA(SPI_GETSCREENSAVEACTIVE, 0, &on, 0); break;
-    case SystemSetting::MenuFade: SystemParametersInfoA(SPI_GETMENUFADE, 0, &on, 0); break;
-    case SystemSetting::FontSmoothing: SystemParametersInfoA(SPI_GETFONTSMOOTHING, 0, &on, 0); break;
+    case SystemSetting::CursorShadow: SystemParametersInfoW(SPI_GETCURSORSHADOW, 0, &on, 0); break;
+    case SystemSetting::ScreenSaver: SystemParametersInfoW(SPI_GETSCREENSAVEACTIVE, 0, &on, 0); break;
+    case SystemSetting::MenuFade: SystemParametersInfoW(SPI_GETMENUFADE, 0, &on, 0); break;
+    case SystemSetting::FontSmoothing: SystemParametersInfoW(SPI_GETFONTSMOOTHING, 0, &on, 0); break;
     case SystemSetting::SwapMouseButtons: on = GetSystemMetrics(SM_SWAPBUTTON) != 0; break;
   }
   return on != FALSE;
@@ -76,10 +76,10 @@ bool Win32Display::GetSystemSetting(platform::SystemSetting setting) {
 void Win32Display::SetSystemSetting(platform::SystemSetting setting, bool on) {
   using platform::SystemSetting;
   switch (setting) {
-    case SystemSetting::CursorShadow: SystemParametersInfoA(SPI_SETCURSORSHADOW, 0, AsParam(on), kTemporary); break;
-    case SystemSetting::ScreenSaver: SystemParametersInfoA(SPI_SETSCREENSAVEACTIVE, on, nullptr, kTemporary); break;
-    case SystemSetting::MenuFade: SystemParametersInfoA(SPI_SETMENUFADE, 0, AsParam(on), kTemporary); break;
-    case SystemSetting::FontSmoothing: SystemParametersInfoA(SPI_SETFONTSMOOTHING, on, nullptr, kTemporary); break;
+    case SystemSetting::CursorShadow: SystemParametersInfoW(SPI_SETCURSORSHADOW, 0, AsParam(on), kTemporary); break;
+    case SystemSetting::ScreenSaver: SystemParametersInfoW(SPI_SETSCREENSAVEACTIVE, on, nullptr, kTemporary); break;
+    case SystemSetting::MenuFade: SystemParametersInfoW(SPI_SETMENUFADE, 0, AsParam(on), kTemporary); break;
+    case SystemSetting::FontSmoothing: SystemParametersInfoW(SPI_SETFONTSMOOTHING, on, nullptr, kTemporary); break;
     case SystemSetting::SwapMouseButtons: SwapMouseButton(on); break;
   }
 }

@@ -1,6 +1,7 @@
 #include "platform/win32/win32_files.h"
 
 #include "platform/win32/win32_common.h"
+#include "platform/win32/win32_text.h"
 #include "util/error.h"
 
 namespace vx::win32 {
@@ -54,7 +55,7 @@ class Win32File : public platform::File {
   std::string path_;
 };
 
-DWORD Attributes(const std::string& path) { return GetFileAttributesA(path.c_str()); }
+DWORD Attributes(const std::string& path) { return GetFileAttributesW(Widen(path).c_str()); }
 
 std::string WithoutBackslash(std::string folder) {
   while (folder.size() > 3 && folder.back() == '\\') folder.pop_back();
@@ -85,26 +86,26 @@ std::unique_ptr<platform::File> Win32Files::Open(const std::string& path, platfo
       break;
   }
   // Others may read while we hold the file, never write.
-  HANDLE h = CreateFileA(path.c_str(), access, FILE_SHARE_READ, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
+  HANDLE h = CreateFileW(Widen(path).c_str(), access, FILE_SHARE_READ, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (h == INVALID_HANDLE_VALUE) ThrowLastError("Cannot open file \"" + path + "\"");
   return std::make_unique<Win32File>(h, path);
 }
 
 void Win32Files::MakeDirectory(const std::string& path) {
-  if (!CreateDirectoryA(WithoutBackslash(path).c_str(), nullptr)) ThrowLastError("Cannot create folder " + path);
+  if (!CreateDirectoryW(Widen(WithoutBackslash(path)).c_str(), nullptr)) ThrowLastError("Cannot create folder " + path);
 }
 
 void Win32Files::RemoveFile(const std::string& path) {
-  if (!DeleteFileA(path.c_str())) ThrowLastError("Cannot delete file " + path);
+  if (!DeleteFileW(Widen(path).c_str())) ThrowLastError("Cannot delete file " + path);
 }
 
 std::string Win32Files::OwnExecutablePath() {
-  std::string buffer(MAX_PATH, '\0');
+  std::wstring buffer(MAX_PATH, L'\0');
   for (;;) {
-    const DWORD n = GetModuleFileNameA(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+    const DWORD n = GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
     if (n < buffer.size()) {
       buffer.resize(n);
-      return buffer;
+      return Narrow(buffer);
     }
     buffer.resize(buffer.size() * 2);
   }
@@ -115,8 +116,8 @@ namespace {
 // The resource's bytes where the loader mapped the image: valid for the
 // life of the process.
 std::optional<std::string_view> OwnResourceBytes(const std::string& name) {
-  const auto rcData = reinterpret_cast<LPCSTR>(static_cast<ULONG_PTR>(10));  // RT_RCDATA
-  HRSRC info = FindResourceA(nullptr, name.c_str(), rcData);
+  const auto rcData = reinterpret_cast<LPCWSTR>(static_cast<ULONG_PTR>(10));  // RT_RCDATA
+  HRSRC info = FindResourceW(nullptr, Widen(name).c_str(), rcData);
   if (info == nullptr) return std::nullopt;
   HGLOBAL loaded = LoadResource(nullptr, info);
   const DWORD size = SizeofResource(nullptr, info);
@@ -141,15 +142,15 @@ bool Win32Files::ExtractOwnResource(const std::string& name, const std::string& 
 }
 
 std::string Win32Files::TempFolder() {
-  char buffer[MAX_PATH + 1];
-  const DWORD n = GetTempPathA(sizeof buffer, buffer);
-  return (n > 0 && n < sizeof buffer) ? std::string(buffer, n) : std::string("C:\\");
+  wchar_t buffer[MAX_PATH + 1];
+  const DWORD n = GetTempPathW(MAX_PATH + 1, buffer);
+  return (n > 0 && n < MAX_PATH + 1) ? Narrow(std::wstring_view(buffer, n)) : std::string("C:\\");
 }
 
 std::string Win32Files::WindowsFolder() {
-  char buffer[MAX_PATH + 1];
-  const UINT n = GetWindowsDirectoryA(buffer, sizeof buffer);
-  return (n > 0 && n < sizeof buffer) ? std::string(buffer, n) : std::string("C:\\WINDOWS");
+  wchar_t buffer[MAX_PATH + 1];
+  const UINT n = GetWindowsDirectoryW(buffer, MAX_PATH + 1);
+  return (n > 0 && n < MAX_PATH + 1) ? Narrow(std::wstring_view(buffer, n)) : std::string("C:\\WINDOWS");
 }
 
 }  // namespace vx::win32

@@ -24,6 +24,10 @@ class Win32Files : public platform::Files {
                       const std::string& text) override;
   bool CopyFileOver(const std::string& source, const std::string& destination) override;
   bool MoveFileTo(const std::string& source, const std::string& destination) override;
+
+ private:
+  // An INI file name without a folder lies in the Windows folder.
+  std::string IniPath(const std::string& file);
 };
 
 }  // namespace vx::win32

@@ -2,6 +2,7 @@
 
 #include "platform/win32/win32_canvas.h"
 #include "platform/win32/win32_controls.h"
+#include "platform/win32/win32_text.h"
 
 #include <commctrl.h>
 
@@ -10,22 +11,22 @@
 namespace vx::win32 {
 
 namespace {
-constexpr char kPageClass[] = "TVXForm";
-constexpr char kSplashClass[] = "TVXLoad";
+constexpr wchar_t kPageClass[] = L"TVXForm";
+constexpr wchar_t kSplashClass[] = L"TVXLoad";
 
 void RegisterClasses() {
   static bool done = false;
   if (done) return;
   done = true;
-  for (const char* name : {kPageClass, kSplashClass}) {
-    WNDCLASSA wc{};
+  for (const wchar_t* name : {kPageClass, kSplashClass}) {
+    WNDCLASSW wc{};
     wc.style = CS_DBLCLKS;
     wc.lpfnWndProc = Win32Window::WindowProc;
     wc.hInstance = ModuleInstance();
-    wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(static_cast<ULONG_PTR>(32512)));  // IDC_ARROW
+    wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(static_cast<ULONG_PTR>(32512)));  // IDC_ARROW
     wc.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<ULONG_PTR>(COLOR_BTNFACE + 1));
     wc.lpszClassName = name;
-    RegisterClassA(&wc);
+    RegisterClassW(&wc);
   }
 }
 
@@ -67,17 +68,13 @@ Styles StylesFor(platform::FrameStyle frame, const platform::BorderIcons& icons)
 class Win32Label : public platform::Label {
  public:
   Win32Label(HWND parent, platform::Rect r, const std::string& text) {
-    hwnd_ = CreateWindowExA(0, "STATIC", text.c_str(), WS_CHILD | WS_VISIBLE, r.left, r.top, r.width, r.height,
+    hwnd_ = CreateWindowExW(0, L"STATIC", Widen(text).c_str(), WS_CHILD | WS_VISIBLE, r.left, r.top, r.width, r.height,
                             parent, nullptr, ModuleInstance(), nullptr);
-    SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+    SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
   }
   ~Win32Label() override { DestroyWindow(hwnd_); }
-  void SetText(const std::string& text) override { SetWindowTextA(hwnd_, text.c_str()); }
-  std::string Text() const override {
-    char buffer[1024];
-    const int n = GetWindowTextA(hwnd_, buffer, sizeof buffer);
-    return std::string(buffer, static_cast<std::size_t>(std::max(0, n)));
-  }
+  void SetText(const std::string& text) override { SetWindowTextOf(hwnd_, text); }
+  std::string Text() const override { return WindowText(hwnd_); }
 
  private:
   HWND hwnd_;
@@ -86,18 +83,18 @@ class Win32Label : public platform::Label {
 class Win32ProgressBar : public platform::ProgressBar {
  public:
   Win32ProgressBar(HWND parent, platform::Rect r) {
-    hwnd_ = CreateWindowExA(0, PROGRESS_CLASSA, "", WS_CHILD | WS_VISIBLE, r.left, r.top, r.width, r.height, parent,
+    hwnd_ = CreateWindowExW(0, PROGRESS_CLASSW, L"", WS_CHILD | WS_VISIBLE, r.left, r.top, r.width, r.height, parent,
                             nullptr, ModuleInstance(), nullptr);
     SetRange(100);
   }
   ~Win32ProgressBar() override { DestroyWindow(hwnd_); }
   void SetRange(int maximum) override {
     maximum_ = maximum;
-    SendMessageA(hwnd_, PBM_SETRANGE32, 0, maximum);
+    SendMessageW(hwnd_, PBM_SETRANGE32, 0, maximum);
   }
   void SetPosition(int position) override {
     position_ = position;
-    SendMessageA(hwnd_, PBM_SETPOS, static_cast<WPARAM>(position), 0);
+    SendMessageW(hwnd_, PBM_SETPOS, static_cast<WPARAM>(position), 0);
   }
   int Maximum() const override { return maximum_; }
   int Position() const override { return position_; }
@@ -113,28 +110,24 @@ class Win32ProgressBar : public platform::ProgressBar {
 Win32Window::Win32Window(Win32Forms& owner, const platform::WindowOptions& options)
     : owner_(owner), listener_(options.listener), kind_(options.kind) {
   RegisterClasses();
-  const char* cls = options.kind == platform::WindowOptions::Kind::Splash ? kSplashClass : kPageClass;
+  const wchar_t* cls = options.kind == platform::WindowOptions::Kind::Splash ? kSplashClass : kPageClass;
   const Styles s = StylesFor(frame_, icons_);
-  hwnd_ = CreateWindowExA(s.exStyle, cls, "", s.style, 0, 0, 100, 100, nullptr, nullptr, ModuleInstance(), this);
+  hwnd_ = CreateWindowExW(s.exStyle, cls, L"", s.style, 0, 0, 100, 100, nullptr, nullptr, ModuleInstance(), this);
   if (hwnd_ == nullptr) ThrowLastError("Cannot create window");
   owner_.windows_.push_back(this);
 }
 
 Win32Window::~Win32Window() {
   owner_.windows_.erase(std::remove(owner_.windows_.begin(), owner_.windows_.end(), this), owner_.windows_.end());
-  SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
+  SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
   if (IsWindowVisible(hwnd_)) Trace("hide " + name_);
   Trace("destroy " + name_);
   DestroyWindow(hwnd_);
 }
 
-std::string Win32Window::Caption() const {
-  const int length = GetWindowTextLengthA(hwnd_);
-  std::string text(static_cast<std::size_t>(length) + 1, '\0');
-  const int n = GetWindowTextA(hwnd_, text.data(), length + 1);
-  text.resize(static_cast<std::size_t>(std::max(0, n)));
-  return text;
-}
+std::string Win32Window::Caption() const { return WindowText(hwnd_); }
+
+void Win32Window::SetCaption(const std::string& caption) { SetWindowTextOf(hwnd_, caption); }
 
 namespace {
 
@@ -150,8 +143,8 @@ SIZE ScrollBarsExtra(DWORD style) {
           (style & WS_HSCROLL) != 0 ? GetSystemMetrics(SM_CYHSCROLL) : 0};
 }
 
-DWORD StyleOf(HWND hwnd) { return static_cast<DWORD>(GetWindowLongPtrA(hwnd, GWL_STYLE)); }
-DWORD ExStyleOf(HWND hwnd) { return static_cast<DWORD>(GetWindowLongPtrA(hwnd, GWL_EXSTYLE)); }
+DWORD StyleOf(HWND hwnd) { return static_cast<DWORD>(GetWindowLongPtrW(hwnd, GWL_STYLE)); }
+DWORD ExStyleOf(HWND hwnd) { return static_cast<DWORD>(GetWindowLongPtrW(hwnd, GWL_EXSTYLE)); }
 
 }  // namespace
 
@@ -171,8 +164,8 @@ void Win32Window::ApplyStyle() {
   const platform::Rect bounds = Bounds();
   const SIZE oldFrame = FrameExtra(oldStyle, oldExStyle);
   const int innerWidth = bounds.width - oldFrame.cx, innerHeight = bounds.height - oldFrame.cy;
-  SetWindowLongPtrA(hwnd_, GWL_STYLE, static_cast<LONG_PTR>(style));
-  SetWindowLongPtrA(hwnd_, GWL_EXSTYLE, static_cast<LONG_PTR>(exStyle));
+  SetWindowLongPtrW(hwnd_, GWL_STYLE, static_cast<LONG_PTR>(style));
+  SetWindowLongPtrW(hwnd_, GWL_EXSTYLE, static_cast<LONG_PTR>(exStyle));
   const SIZE frame = FrameExtra(style, exStyle);
   SetWindowPos(hwnd_, nullptr, 0, 0, innerWidth + frame.cx, innerHeight + frame.cy,
                SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -409,7 +402,7 @@ void Win32Window::ShowModal() {
   // The nested loop: the statement that showed the page waits for its end.
   MSG msg;
   while (IsWindow(hwnd_) && IsWindowVisible(hwnd_)) {
-    const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
+    const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
     if (got == 0) {
       PostQuitMessage(static_cast<int>(msg.wParam));
       break;
@@ -456,11 +449,11 @@ void Win32Window::NotifyMouse(UINT message, LPARAM lParam) {
 
 LRESULT CALLBACK Win32Window::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_NCCREATE) {
-    const auto* create = reinterpret_cast<const CREATESTRUCTA*>(lParam);
-    SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+    const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
   }
-  auto* self = reinterpret_cast<Win32Window*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-  if (self == nullptr || self->hwnd_ == nullptr) return DefWindowProcA(hwnd, message, wParam, lParam);
+  auto* self = reinterpret_cast<Win32Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  if (self == nullptr || self->hwnd_ == nullptr) return DefWindowProcW(hwnd, message, wParam, lParam);
   return self->Handle(message, wParam, lParam);
 }
 
@@ -481,7 +474,7 @@ LRESULT Win32Window::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         owner_.MinimizeApplication();
         return 0;
       }
-      return DefWindowProcA(hwnd_, message, wParam, lParam);
+      return DefWindowProcW(hwnd_, message, wParam, lParam);
     case WM_SETCURSOR:
       // A child control asks its parent first: its own cursor number wins.
       if (ChildControl* child = ChildControl::Of(reinterpret_cast<HWND>(wParam));
@@ -497,7 +490,7 @@ LRESULT Win32Window::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
           return TRUE;
         }
       }
-      return DefWindowProcA(hwnd_, message, wParam, lParam);
+      return DefWindowProcW(hwnd_, message, wParam, lParam);
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN:
@@ -524,20 +517,20 @@ LRESULT Win32Window::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         child->Command(HIWORD(wParam));
         return 0;
       }
-      return DefWindowProcA(hwnd_, message, wParam, lParam);
+      return DefWindowProcW(hwnd_, message, wParam, lParam);
     case WM_ACTIVATE:
       // The system would give the focus to the window itself; a control
       // that had it keeps it (also when the activation arrives late, after
       // a click already put the focus into an edit box).
       if (LOWORD(wParam) != WA_INACTIVE && HIWORD(wParam) == 0 && FocusBack()) return 0;
-      return DefWindowProcA(hwnd_, message, wParam, lParam);
+      return DefWindowProcW(hwnd_, message, wParam, lParam);
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORSTATIC:  // a read-only or disabled edit asks this way
       if (ChildControl* child = ChildControl::Of(reinterpret_cast<HWND>(lParam)))
         return reinterpret_cast<LRESULT>(child->Colors(reinterpret_cast<HDC>(wParam)));
-      return DefWindowProcA(hwnd_, message, wParam, lParam);
+      return DefWindowProcW(hwnd_, message, wParam, lParam);
     default:
-      return DefWindowProcA(hwnd_, message, wParam, lParam);
+      return DefWindowProcW(hwnd_, message, wParam, lParam);
   }
 }
 
@@ -615,7 +608,7 @@ HCURSOR Win32Forms::CursorFor(int cursorNumber) const {
                                      IDC_SIZEWE, IDC_SIZENS,  IDC_NO};
   if (cursorNumber >= 0 && cursorNumber <= 12) {
     // The toolkit's drag cursors are its own; the arrow stands in for them.
-    return LoadCursorA(nullptr, kStandard[cursorNumber]);
+    return LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(kStandard[cursorNumber]));
   }
   return customCursor_ ? customCursor_(cursorNumber) : nullptr;
 }

@@ -20,7 +20,7 @@ class Win32Window : public platform::Window {
 
   void SetName(const std::string& name) override { name_ = name; }
   std::string Name() const override { return name_; }
-  void SetCaption(const std::string& caption) override { SetWindowTextA(hwnd_, caption.c_str()); }
+  void SetCaption(const std::string& caption) override;
   std::string Caption() const override;
   void SetFrameStyle(platform::FrameStyle style) override;
   platform::FrameStyle GetFrameStyle() const override { return frame_; }
@@ -38,7 +38,7 @@ class Win32Window : public platform::Window {
   void Repaint() override { RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN); }
   void SetLook(const platform::WindowLook& look) override;
   platform::WindowLook Look() const override { return look_; }
-  void RequestClose() override { SendMessageA(hwnd_, WM_CLOSE, 0, 0); }
+  void RequestClose() override { SendMessageW(hwnd_, WM_CLOSE, 0, 0); }
   std::unique_ptr<platform::Label> AddLabel(platform::Rect bounds, const std::string& text) override;
   std::unique_ptr<platform::ProgressBar> AddProgressBar(platform::Rect bounds) override;
   std::unique_ptr<platform::EditBox> AddEditBox(platform::ControlListener* listener) override;
@@ -47,7 +47,7 @@ class Win32Window : public platform::Window {
   RgbaImage ScreenBehind() const override { return behind_; }
   void SetCursor(int cursorNumber) override { cursor_ = cursorNumber; }
   int CursorNumber() const override { return cursor_; }
-  void Maximize() override { SendMessageA(hwnd_, WM_SYSCOMMAND, SC_MAXIMIZE, 0); }
+  void Maximize() override { SendMessageW(hwnd_, WM_SYSCOMMAND, SC_MAXIMIZE, 0); }
   bool IsMaximized() const override { return IsZoomed(hwnd_) != FALSE; }
   void SetEnabled(bool enabled) override { EnableWindow(hwnd_, enabled ? TRUE : FALSE); }
   bool IsEnabled() const override { return IsWindowEnabled(hwnd_) != FALSE; }

@@ -2,11 +2,13 @@
 
 #include <string>
 
+#include "platform/win32/win32_text.h"
+
 namespace vx::win32 {
 
 namespace {
 
-constexpr char kHintClass[] = "VxHintWindow";
+constexpr wchar_t kHintClass[] = L"VxHintWindow";
 constexpr int kPadding = 2;
 constexpr int kFontPoints = 8;
 constexpr int kMaxWidth = 300;  // longer hints wrap
@@ -23,22 +25,22 @@ void Win32HintWindow::Create() {
   static bool registered = false;
   if (!registered) {
     registered = true;
-    WNDCLASSA wc{};
+    WNDCLASSW wc{};
     wc.lpfnWndProc = &Win32HintWindow::WindowProc;
     wc.hInstance = ModuleInstance();
     wc.lpszClassName = kHintClass;
-    RegisterClassA(&wc);
+    RegisterClassW(&wc);
   }
   HDC screen = GetDC(nullptr);
   const int height = -MulDiv(kFontPoints, GetDeviceCaps(screen, LOGPIXELSY), 72);
   ReleaseDC(nullptr, screen);
-  font_ = CreateFontA(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                      CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, "Tahoma");
-  hwnd_ = CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_NOACTIVATE | WS_EX_LAYERED | WS_EX_TRANSPARENT,
-                          kHintClass, "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, ModuleInstance(), nullptr);
+  font_ = CreateFontW(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                      CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, L"Tahoma");
+  hwnd_ = CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_NOACTIVATE | WS_EX_LAYERED | WS_EX_TRANSPARENT,
+                          kHintClass, L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, ModuleInstance(), nullptr);
   if (hwnd_ == nullptr) ThrowLastError("Cannot create the hint window");
   SetLayeredWindowAttributes(hwnd_, 0, 255, LWA_ALPHA);
-  SetWindowLongPtrA(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 }
 
 void Win32HintWindow::Show(const platform::HintWindow& hint) {
@@ -49,7 +51,7 @@ void Win32HintWindow::Show(const platform::HintWindow& hint) {
   RECT r{0, 0, kMaxWidth, 0};
   HDC dc = GetDC(hwnd_);
   const HGDIOBJ old = SelectObject(dc, font_);
-  DrawTextA(dc, hint.text.c_str(), -1, &r, kTextFormat | DT_CALCRECT);
+  DrawTextW(dc, Widen(hint.text).c_str(), -1, &r, kTextFormat | DT_CALCRECT);
   SelectObject(dc, old);
   ReleaseDC(hwnd_, dc);
   const int width = r.right - r.left + 2 * (kPadding + 1);
@@ -79,13 +81,13 @@ void Win32HintWindow::Paint() {
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, hint_.textColor);
   RECT text{r.left + kPadding + 1, r.top + kPadding + 1, r.right - kPadding - 1, r.bottom - kPadding - 1};
-  DrawTextA(dc, hint_.text.c_str(), -1, &text, kTextFormat);
+  DrawTextW(dc, Widen(hint_.text).c_str(), -1, &text, kTextFormat);
   SelectObject(dc, old);
   EndPaint(hwnd_, &ps);
 }
 
 LRESULT CALLBACK Win32HintWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  auto* self = reinterpret_cast<Win32HintWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+  auto* self = reinterpret_cast<Win32HintWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
   switch (message) {
     case WM_NCHITTEST: return HTTRANSPARENT;
     case WM_MOUSEACTIVATE: return MA_NOACTIVATE;
@@ -98,7 +100,7 @@ LRESULT CALLBACK Win32HintWindow::WindowProc(HWND hwnd, UINT message, WPARAM wPa
       break;
     default: break;
   }
-  return DefWindowProcA(hwnd, message, wParam, lParam);
+  return DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
 }  // namespace vx::win32

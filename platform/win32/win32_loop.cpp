@@ -3,7 +3,7 @@
 namespace vx::win32 {
 
 namespace {
-constexpr char kLoopClass[] = "VexorelleLoop";
+constexpr wchar_t kLoopClass[] = L"VexorelleLoop";
 }
 
 class Win32Timer : public platform::Timer {
@@ -52,13 +52,13 @@ class Win32Timer : public platform::Timer {
 };
 
 Win32Loop::Win32Loop() {
-  WNDCLASSA wc{};
+  WNDCLASSW wc{};
   wc.lpfnWndProc = WindowProc;
   wc.hInstance = ModuleInstance();
   wc.lpszClassName = kLoopClass;
-  RegisterClassA(&wc);
-  hwnd_ = CreateWindowExA(0, kLoopClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, ModuleInstance(), nullptr);
-  SetWindowLongPtrA(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  RegisterClassW(&wc);
+  hwnd_ = CreateWindowExW(0, kLoopClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, ModuleInstance(), nullptr);
+  SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 }
 
 Win32Loop::~Win32Loop() {
@@ -74,13 +74,13 @@ std::unique_ptr<platform::Timer> Win32Loop::CreateTimer(unsigned intervalMs, std
 
 void Win32Loop::Run() {
   MSG msg;
-  while (GetMessageA(&msg, nullptr, 0, 0) > 0) Handle(msg);
+  while (GetMessageW(&msg, nullptr, 0, 0) > 0) Handle(msg);
 }
 
 void Win32Loop::Handle(MSG& msg) {
   if (filter_ && filter_(msg)) return;
   TranslateMessage(&msg);
-  DispatchMessageA(&msg);
+  DispatchMessageW(&msg);
 }
 
 void Win32Loop::Dispatch(const std::function<void()>& call) noexcept {
@@ -100,19 +100,19 @@ void Win32Loop::Dispatch(const std::function<void()>& call) noexcept {
 
 LRESULT CALLBACK Win32Loop::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == kPostedMessage) {
-    auto* loop = reinterpret_cast<Win32Loop*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    auto* loop = reinterpret_cast<Win32Loop*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     if (loop != nullptr) loop->RunPosted();
     return 0;
   }
   if (message == WM_TIMER) {
-    auto* loop = reinterpret_cast<Win32Loop*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    auto* loop = reinterpret_cast<Win32Loop*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     if (loop != nullptr) {
       auto it = loop->timers_.find(static_cast<UINT_PTR>(wParam));
       if (it != loop->timers_.end()) it->second->Tick();
     }
     return 0;
   }
-  return DefWindowProcA(hwnd, message, wParam, lParam);
+  return DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
 }  // namespace vx::win32

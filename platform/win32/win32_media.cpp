@@ -2,6 +2,7 @@
 
 #include "platform/win32/win32_forms.h"
 #include "platform/win32/win32_loop.h"
+#include "platform/win32/win32_text.h"
 #include "util/error.h"
 #include "util/media_volume.h"
 
@@ -46,11 +47,11 @@ class Com {
 std::string HresultText(HRESULT hr) {
   char code[16];
   std::snprintf(code, sizeof code, "0x%08lX", static_cast<unsigned long>(hr));
-  char* text = nullptr;
-  const DWORD n = FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
+  wchar_t* text = nullptr;
+  const DWORD n = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
                                      FORMAT_MESSAGE_IGNORE_INSERTS,
-                                 nullptr, static_cast<DWORD>(hr), 0, reinterpret_cast<LPSTR>(&text), 0, nullptr);
-  std::string message = n > 0 && text != nullptr ? std::string(text, n) : std::string();
+                                 nullptr, static_cast<DWORD>(hr), 0, reinterpret_cast<LPWSTR>(&text), 0, nullptr);
+  std::string message = n > 0 && text != nullptr ? Narrow(std::wstring_view(text, n)) : std::string();
   if (text != nullptr) LocalFree(text);
   while (!message.empty() && (message.back() == '\r' || message.back() == '\n' || message.back() == ' '))
     message.pop_back();
@@ -61,15 +62,7 @@ void Check(HRESULT hr, const std::string& what) {
   if (FAILED(hr)) throw OsError(what + ": " + HresultText(hr));
 }
 
-std::wstring Wide(const std::string& text) {
-  const int n = MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, nullptr, 0);
-  std::wstring out(static_cast<std::size_t>(std::max(n, 1)), L'\0');
-  if (n > 0) MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, out.data(), n);
-  out.resize(static_cast<std::size_t>(std::max(n - 1, 0)));
-  return out;
-}
-
-const char kMediaWindowClass[] = "VXMediaEvents";
+const wchar_t kMediaWindowClass[] = L"VXMediaEvents";
 
 // Whether any pin of the filter is connected.
 bool Connected(IBaseFilter* filter) {
@@ -119,7 +112,7 @@ class Win32MediaGraph : public platform::MediaGraph {
   void RenderFile(const std::string& path) override {
     if (!Active()) SetActive(true);
     Trace("media render " + path);
-    const std::wstring wide = Wide(path);
+    const std::wstring wide = Widen(path);
     // The GDI video renderer goes in first, so that a video is drawn with it
     // rather than with a Direct3D renderer that needs a working 3-D device
     // (Wine's default, VMR-9, draws nothing without one). A file without
@@ -353,13 +346,13 @@ class Win32VideoWindow : public platform::VideoWindow {
 };
 
 Win32Media::Win32Media(Win32Loop& loop) : loop_(loop) {
-  WNDCLASSA wc{};
+  WNDCLASSW wc{};
   wc.lpfnWndProc = WindowProc;
   wc.hInstance = ModuleInstance();
   wc.lpszClassName = kMediaWindowClass;
-  RegisterClassA(&wc);
-  hwnd_ = CreateWindowExA(0, kMediaWindowClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, ModuleInstance(), nullptr);
-  if (hwnd_ != nullptr) SetWindowLongPtrA(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  RegisterClassW(&wc);
+  hwnd_ = CreateWindowExW(0, kMediaWindowClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, ModuleInstance(), nullptr);
+  if (hwnd_ != nullptr) SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 }
 
 Win32Media::~Win32Media() {
@@ -368,13 +361,13 @@ Win32Media::~Win32Media() {
 
 LRESULT CALLBACK Win32Media::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == kMediaEventMessage) {
-    auto* media = reinterpret_cast<Win32Media*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    auto* media = reinterpret_cast<Win32Media*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     auto* graph = reinterpret_cast<Win32MediaGraph*>(lParam);
     // A graph freed since it posted has nothing more to say.
     if (media != nullptr && media->graphs_.count(graph) != 0) graph->DrainEvents();
     return 0;
   }
-  return DefWindowProcA(hwnd, message, wParam, lParam);
+  return DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
 std::unique_ptr<platform::MediaGraph> Win32Media::CreateGraph() { return std::make_unique<Win32MediaGraph>(*this); }

@@ -1,6 +1,9 @@
 #include "platform/win32/win32_registry.h"
 
+#include <cstring>
+
 #include "platform/win32/win32_common.h"
+#include "platform/win32/win32_text.h"
 #include "util/error.h"
 
 namespace vx::win32 {
@@ -9,16 +12,24 @@ namespace {
 
 HKEY RootKey(std::uint32_t root) { return reinterpret_cast<HKEY>(static_cast<ULONG_PTR>(root)); }
 
-std::string Relative(const std::string& path) {
+std::wstring Relative(const std::string& path) {
   std::size_t start = 0;
   while (start < path.size() && path[start] == '\\') ++start;
-  return path.substr(start);
+  return Widen(std::string_view(path).substr(start));
+}
+
+// A string value's UTF-16 bytes up to the first terminator.
+std::string NarrowValue(const std::string& bytes) {
+  std::wstring wide(bytes.size() / sizeof(wchar_t), L'\0');
+  std::memcpy(wide.data(), bytes.data(), wide.size() * sizeof(wchar_t));
+  if (const auto nul = wide.find(L'\0'); nul != std::wstring::npos) wide.resize(nul);
+  return Narrow(wide);
 }
 
 class OpenKey {
  public:
   OpenKey(std::uint32_t root, const std::string& path)
-      : status_(RegOpenKeyExA(RootKey(root), Relative(path).c_str(), 0, KEY_READ, &key_)) {}
+      : status_(RegOpenKeyExW(RootKey(root), Relative(path).c_str(), 0, KEY_READ, &key_)) {}
   ~OpenKey() {
     if (status_ == ERROR_SUCCESS) RegCloseKey(key_);
   }
@@ -49,10 +60,11 @@ std::optional<platform::RegistryValue> Win32Registry::ReadValue(std::uint32_t ro
   }
   DWORD type = 0;
   DWORD size = 0;
-  if (RegQueryValueExA(open.get(), name.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS)
+  const std::wstring wideName = Widen(name);
+  if (RegQueryValueExW(open.get(), wideName.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS)
     return std::nullopt;
   std::string data(size, '\0');
-  if (size > 0 && RegQueryValueExA(open.get(), name.c_str(), nullptr, &type,
+  if (size > 0 && RegQueryValueExW(open.get(), wideName.c_str(), nullptr, &type,
                                    reinterpret_cast<BYTE*>(data.data()), &size) != ERROR_SUCCESS)
     return std::nullopt;
   data.resize(size);
@@ -63,7 +75,7 @@ std::optional<platform::RegistryValue> Win32Registry::ReadValue(std::uint32_t ro
     case REG_EXPAND_SZ:
       value.kind = type == REG_SZ ? platform::RegistryValueKind::String
                                   : platform::RegistryValueKind::ExpandString;
-      if (const auto nul = value.data.find('\0'); nul != std::string::npos) value.data.resize(nul);
+      value.data = NarrowValue(value.data);
       break;
     case REG_DWORD:
       value.kind = platform::RegistryValueKind::Integer;
@@ -80,7 +92,7 @@ std::optional<platform::RegistryValue> Win32Registry::ReadValue(std::uint32_t ro
 
 void Win32Registry::CreateKey(std::uint32_t root, const std::string& path) {
   HKEY key = nullptr;
-  const LONG status = RegCreateKeyExA(RootKey(root), Relative(path).c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
+  const LONG status = RegCreateKeyExW(RootKey(root), Relative(path).c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
                                       KEY_ALL_ACCESS, nullptr, &key, nullptr);
   if (status != ERROR_SUCCESS) {
     SetLastError(static_cast<DWORD>(status));
@@ -90,24 +102,28 @@ void Win32Registry::CreateKey(std::uint32_t root, const std::string& path) {
 }
 
 bool Win32Registry::DeleteKey(std::uint32_t root, const std::string& path) {
-  return RegDeleteKeyA(RootKey(root), Relative(path).c_str()) == ERROR_SUCCESS;
+  return RegDeleteKeyW(RootKey(root), Relative(path).c_str()) == ERROR_SUCCESS;
 }
 
 void Win32Registry::WriteValue(std::uint32_t root, const std::string& key, const std::string& name,
                                const platform::RegistryValue& value) {
   HKEY open = nullptr;
-  LONG status = RegOpenKeyExA(RootKey(root), Relative(key).c_str(), 0, KEY_SET_VALUE, &open);
+  LONG status = RegOpenKeyExW(RootKey(root), Relative(key).c_str(), 0, KEY_SET_VALUE, &open);
   if (status == ERROR_SUCCESS) {
     DWORD type = REG_BINARY;
     std::string data = value.data;
+    const auto asWide = [&data] {
+      const std::wstring wide = Widen(data) + L'\0';
+      data.assign(reinterpret_cast<const char*>(wide.data()), wide.size() * sizeof(wchar_t));
+    };
     switch (value.kind) {
-      case platform::RegistryValueKind::String: type = REG_SZ; data.push_back('\0'); break;
-      case platform::RegistryValueKind::ExpandString: type = REG_EXPAND_SZ; data.push_back('\0'); break;
+      case platform::RegistryValueKind::String: type = REG_SZ; asWide(); break;
+      case platform::RegistryValueKind::ExpandString: type = REG_EXPAND_SZ; asWide(); break;
       case platform::RegistryValueKind::Integer: type = REG_DWORD; break;
       case platform::RegistryValueKind::Binary:
       case platform::RegistryValueKind::Other: type = REG_BINARY; break;
     }
-    status = RegSetValueExA(open, name.c_str(), 0, type, reinterpret_cast<const BYTE*>(data.data()),
+    status = RegSetValueExW(open, Widen(name).c_str(), 0, type, reinterpret_cast<const BYTE*>(data.data()),
                             static_cast<DWORD>(data.size()));
     RegCloseKey(open);
   }

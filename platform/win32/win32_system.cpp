@@ -1,34 +1,34 @@
 #include "platform/win32/win32_system.h"
 
+#include <iterator>
+
 #include <objbase.h>
 #include <shellapi.h>
 #include <mmsystem.h>
 #include <wininet.h>
 
 #include "platform/win32/win32_common.h"
-
-// winmm exports it; the mingw headers do not declare it.
-extern "C" BOOL WINAPI mciExecute(LPCSTR command);
+#include "platform/win32/win32_text.h"
 
 namespace vx::win32 {
 
 int Win32Dialogs::ShowMessageBox(const std::string& text, const std::string& caption, unsigned flags) {
-  const int answer = MessageBoxA(GetActiveWindow(), text.c_str(), caption.c_str(), flags);
+  const int answer = MessageBoxW(GetActiveWindow(), Widen(text).c_str(), Widen(caption).c_str(), flags);
   Trace("msgbox [" + caption + "] " + text + " -> " + std::to_string(answer));
   return answer;
 }
 
 bool Win32Fonts::InstallFontFile(const std::string& path) {
-  if (AddFontResourceA(path.c_str()) == 0) return false;
+  if (AddFontResourceW(Widen(path).c_str()) == 0) return false;
   // Posted, not sent: a hung window elsewhere must not hang the player.
-  PostMessageA(HWND_BROADCAST, WM_FONTCHANGE, 0, 0);
+  PostMessageW(HWND_BROADCAST, WM_FONTCHANGE, 0, 0);
   Trace("font installed " + path);
   return true;
 }
 
 bool Win32Fonts::RemoveFontFile(const std::string& path) {
-  if (!RemoveFontResourceA(path.c_str())) return false;
-  PostMessageA(HWND_BROADCAST, WM_FONTCHANGE, 0, 0);
+  if (!RemoveFontResourceW(Widen(path).c_str())) return false;
+  PostMessageW(HWND_BROADCAST, WM_FONTCHANGE, 0, 0);
   Trace("font removed " + path);
   return true;
 }
@@ -47,7 +47,15 @@ std::uint32_t Win32Process::RandomSeed() {
   return static_cast<std::uint32_t>(counter.QuadPart) ^ GetTickCount() ^ GetCurrentProcessId();
 }
 
-std::string Win32Process::CommandLine() { return GetCommandLineA(); }
+std::string Win32Process::CommandLine() { return Narrow(GetCommandLineW()); }
+
+unsigned Win32Process::SystemCodePage() { return GetACP(); }
+
+bool Win32Process::UseTextCodePage(unsigned codePage) {
+  if (!win32::UseTextCodePage(codePage)) return false;
+  Trace("code page " + std::to_string(codePage));
+  return true;
+}
 
 platform::MemoryStatus Win32Process::QueryMemory() {
   MEMORYSTATUSEX status{};
@@ -62,13 +70,19 @@ bool Win32Process::IsOnline() {
 }
 
 void Win32Process::ShellOpen(const std::string& file, const std::string& parameters, int showMode) {
-  ShellExecuteA(nullptr, nullptr, file.c_str(), parameters.c_str(), nullptr, showMode);
+  ShellExecuteW(nullptr, nullptr, Widen(file).c_str(), Widen(parameters).c_str(), nullptr, showMode);
   Trace("shell open " + file + " " + parameters + " show " + std::to_string(showMode));
 }
 
 void Win32Process::SendMciCommand(const std::string& command) {
   Trace("mci " + command);
-  mciExecute(command.c_str());
+  // As mciExecute, which has no wide form: a failure shows the interpreter's
+  // message.
+  const MCIERROR failure = mciSendStringW(Widen(command).c_str(), nullptr, 0, nullptr);
+  if (failure == 0) return;
+  wchar_t message[256] = {};
+  if (!mciGetErrorStringW(failure, message, static_cast<UINT>(std::size(message)))) return;
+  MessageBoxW(nullptr, message, L"Error in mciExecute", MB_OK);
 }
 
 void Win32Process::PlaySystemSound(unsigned kind) {
@@ -82,7 +96,7 @@ void Win32Process::SoundSpeaker(unsigned frequency, unsigned duration) {
 }
 
 bool Win32Input::SwitchKeyboardLayout(const std::string& name) {
-  return LoadKeyboardLayoutA(name.c_str(), KLF_ACTIVATE) != nullptr;
+  return LoadKeyboardLayoutW(Widen(name).c_str(), KLF_ACTIVATE) != nullptr;
 }
 
 namespace {

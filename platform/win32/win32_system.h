@@ -49,6 +49,8 @@ class Win32Process : public platform::Process {
   [[noreturn]] void Terminate(int exitCode) override;
   std::uint32_t RandomSeed() override;
   std::string CommandLine() override;
+  unsigned SystemCodePage() override;
+  bool UseTextCodePage(unsigned codePage) override;
   platform::MemoryStatus QueryMemory() override;
   bool IsOnline() override;
   void ShellOpen(const std::string& file, const std::string& parameters, int showMode) override;

@@ -50,7 +50,7 @@ void Win32Loop::PostToMainThread(std::function<void()> call) {
     std::lock_guard lock(postedMutex_);
     posted_.push_back(std::move(call));
   }
-  PostMessageA(hwnd_, kPostedMessage, 0, 0);
+  PostMessageW(hwnd_, kPostedMessage, 0, 0);
 }
 
 void Win32Loop::RunPosted() {

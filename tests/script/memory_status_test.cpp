@@ -13,6 +13,8 @@ class FakeProcess : public platform::Process {
   [[noreturn]] void Terminate(int) override { throw std::logic_error("not in this test"); }
   std::uint32_t RandomSeed() override { return 0; }
   std::string CommandLine() override { return {}; }
+  unsigned SystemCodePage() override { return 1252; }
+  bool UseTextCodePage(unsigned) override { return true; }
   platform::MemoryStatus QueryMemory() override { return status_; }
   bool IsOnline() override { return false; }
   void ShellOpen(const std::string&, const std::string&, int) override {}

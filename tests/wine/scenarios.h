@@ -32,4 +32,12 @@ void SystemServices(const std::string& exe, const std::string& workdir);
 // shows page 2, whose AVI plays in its window; kept as media.bmp.
 void Media(const std::string& exe, const std::string& workdir);
 
+// tests/wine/persian on a Western system: a file with a Persian name written
+// and read back, the text shown in a Persian message box (compared with the
+// text drawn by the driver), the page's caption and button as Unicode.
+void Persian(const std::string& exe, const std::string& workdir);
+
+// examples/demo: its Persian page's caption and buttons as Unicode.
+void PersianDemo(const std::string& exe, const std::string& workdir);
+
 }  // namespace vxe2e

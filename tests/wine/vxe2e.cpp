@@ -100,6 +100,8 @@ const std::map<std::string, Scenario>& Scenarios() {
       {"message-box", MessageBoxLook},
       {"window-look", WindowLook},
       {"system-services", SystemServices},
+      {"persian", Persian},
+      {"persian-demo", PersianDemo},
       {"media", Media},
       {"startup-failure",
        [](const std::string& player, const std::string& workdir) {

@@ -17,6 +17,7 @@
 #include "util/codepage.h"
 #include "util/conversions.h"
 #include "util/error.h"
+#include "util/presentation_code_page.h"
 #include "util/text_forms.h"
 
 namespace vx::tools {
@@ -58,7 +59,7 @@ class TourPlayer {
       if (modal != nullptr && !modal->IsVisible()) return;
       const TourStep& step = steps_[next_++];
       current_ = step.line;
-      desktop_.log.Add("> " + step.action + (step.rest.empty() ? "" : " " + step.rest) + "  [t=" +
+      desktop_.log.Add("> " + step.action + (step.rest.empty() ? "" : " " + FromUtf8(step.rest)) + "  [t=" +
                        std::to_string(desktop_.loop.Now()) + "]");
       Flush();
       Perform(step);
@@ -69,14 +70,23 @@ class TourPlayer {
   // The log lines not printed yet, then the variables that changed.
   void Flush() {
     const auto lines = desktop_.log.Lines();
-    for (; printed_ < lines.size(); ++printed_) out_ << Cp1256ToUtf8(lines[printed_]) << '\n';
+    for (; printed_ < lines.size(); ++printed_) out_ << ToUtf8(lines[printed_]) << '\n';
     if (app_ == nullptr) return;
     auto now = SnapshotVariables(app_->values);
-    for (const std::string& line : ChangedVariables(vars_, now)) out_ << Cp1256ToUtf8(line) << '\n';
+    for (const std::string& line : ChangedVariables(vars_, now)) out_ << ToUtf8(line) << '\n';
     vars_ = std::move(now);
   }
 
   int CurrentLine() const { return current_; }
+
+  // The presentation's bytes for the trace, and a tour's text for the
+  // presentation.
+  std::string ToUtf8(std::string_view bytes) const {
+    return CodePageToUtf8(bytes, desktop_.codePages.Presentation());
+  }
+  std::string FromUtf8(std::string_view text) const {
+    return Utf8ToCodePage(text, desktop_.codePages.Presentation());
+  }
 
  private:
   [[noreturn]] void Fail(const std::string& message) const { throw TourError{message}; }
@@ -143,7 +153,7 @@ class TourPlayer {
     } else if (a == "keyup") {
       user.KeyUp(Key(step));
     } else if (a == "type") {
-      if (!user.Type(Utf8ToCp1256(step.rest))) Fail("type: no edit box has the focus");
+      if (!user.Type(FromUtf8(step.rest))) Fail("type: no edit box has the focus");
     } else if (a == "answer") {
       desktop_.dialogs.QueueAnswer(Number(step, 0));
     } else if (a == "choose") {
@@ -160,13 +170,13 @@ class TourPlayer {
   }
 
   // choose file PATH | files PATH|PATH... | folder PATH | color RRGGBB |
-  // font NAME:CHARSET:SIZE:RRGGBB
+  // font NAME:CHARSET:SIZE:RRGGBB. Names stay UTF-8: the simulated system's.
   sim::DialogAnswer Choice(const TourStep& step) const {
     using Kind = sim::DialogAnswer::Kind;
     const auto blank = step.rest.find_first_of(" \t");
     const std::string what = step.rest.substr(0, blank);
     const auto start = blank == std::string::npos ? std::string::npos : step.rest.find_first_not_of(" \t", blank);
-    const std::string value = start == std::string::npos ? std::string() : Utf8ToCp1256(step.rest.substr(start));
+    const std::string value = start == std::string::npos ? std::string() : step.rest.substr(start);
     if (value.empty()) Fail("choose " + what + ": what to choose is missing");
     sim::DialogAnswer answer;
     if (what == "file" || what == "files") {
@@ -235,6 +245,10 @@ int RunHeadless(std::string executableBytes, const std::string& tourText, const 
   // The simulated disk keeps the only copy of the executable.
   desktop.files.SetOwnExecutable("C:\\Presentation\\" + options.executableName, std::move(executableBytes));
   desktop.files.UseResourcesOfOwnExecutable();
+  if (options.codePage) {
+    desktop.process.SetCommandLine("\"C:\\Presentation\\" + options.executableName + "\" " +
+                                   std::string(kCodePageSwitch) + std::to_string(*options.codePage));
+  }
   TourPlayer tour(desktop, ParseTour(tourText), options, out);
   std::unique_ptr<Application> app;
   try {

@@ -17,9 +17,13 @@ struct HeadlessOptions {
   // The wall-clock time at the start of the virtual clock; without it the
   // simulated desktop's fixed start, so that a run repeats exactly.
   std::optional<platform::LocalDateTime> startTime;
+  // The presentation's code page as the user chooses it (the player's
+  // --codepage switch); without it the player decides.
+  std::optional<unsigned> codePage;
 };
 
-// Prints the trace (UTF-8, one event a line). 0 when the tour ran through,
+// Prints the trace (UTF-8 from the presentation's code page, one event a
+// line). 0 when the tour ran through,
 // also when the presentation ended itself; 1 on a tour error (the trace
 // ends with "tour error: line N: ...").
 int RunHeadless(std::string executableBytes, const std::string& tourText, const HeadlessOptions& options,

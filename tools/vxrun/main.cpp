@@ -1,25 +1,30 @@
 // vxrun: runs action scripts on the simulated desktop.
 //   vxrun --script FILE [--answer N]... [--utf8]
-//   vxrun --headless FILE.exe --tour FILE [--fixed-clock]
+//   vxrun --headless FILE.exe --tour FILE [--fixed-clock] [--codepage=N]
 
 #include <cstring>
 #include <ctime>
 #include <fstream>
 #include <functional>
 #include <iostream>
+#include <optional>
 #include <sstream>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
 #include "tools/vxrun/headless_player.h"
 #include "tools/vxrun/script_console.h"
+#include "util/presentation_code_page.h"
 
 namespace {
 
+constexpr std::string_view kSwitch = vx::kCodePageSwitch;
+
 int Usage() {
   std::cerr << "usage: vxrun --script FILE [--answer BUTTON]... [--utf8]\n"
-               "       vxrun --headless FILE.exe --tour FILE [--fixed-clock]\n"
+               "       vxrun --headless FILE.exe --tour FILE [--fixed-clock] [--codepage=N]\n"
                "A script sees the folders as in the player: [src] is FILE's folder (a Unix path on\n"
                "drive Z:, as Wine names it), [temp] C:\\TEMP\\, [win] C:\\WINDOWS\\; its files are on\n"
                "a simulated disk that holds FILE alone.\n";
@@ -81,9 +86,15 @@ int HeadlessMode(const std::vector<std::string>& args) {
   std::string executable;
   std::string tourFile;
   bool fixedClock = false;
+  std::optional<unsigned> codePage;
   for (std::size_t i = 0; i < args.size(); ++i) {
     if (args[i] == "--tour" && i + 1 < args.size()) tourFile = args[++i];
     else if (args[i] == "--fixed-clock") fixedClock = true;
+    else if (args[i].starts_with(kSwitch)) {
+      // As the player's own switch reads it.
+      codePage = vx::CodePageSwitchOf("vxrun " + args[i]);
+      if (!codePage) return Usage();
+    }
     else if (executable.empty() && !args[i].starts_with("--")) executable = args[i];
     else return Usage();
   }
@@ -103,6 +114,7 @@ int HeadlessMode(const std::vector<std::string>& args) {
   options.executableName = slash == std::string::npos ? executable : executable.substr(slash + 1);
   options.screenshotFolder = FolderOf(tourFile);
   if (!fixedClock) options.startTime = WallClockNow();
+  options.codePage = codePage;
   return vx::tools::RunHeadless(std::move(exe), tour, options, std::cout);
 }
 

@@ -40,6 +40,8 @@ std::string ScriptPathOnDesktop(const std::string& hostPath) {
 
 int RunScriptConsole(const std::string& scriptBytes, const ConsoleOptions& options, std::ostream& out) {
   sim::SimDesktop desktop;
+  // Scripts on the console are Windows-1256 text, as the trace reads them.
+  desktop.process.UseTextCodePage(kArabicCodePage);
   for (int answer : options.answers) desktop.dialogs.QueueAnswer(answer);
   const std::string script = options.utf8Script ? Utf8ToCp1256(scriptBytes) : scriptBytes;
   if (!options.scriptPath.empty()) {
@@ -52,6 +54,7 @@ int RunScriptConsole(const std::string& scriptBytes, const ConsoleOptions& optio
   }
 
   Application app(desktop.Platform());
+  app.codePage = kArabicCodePage;
   FixFolders(app);
   app.project.title = "vxrun";
   app.forms.push_back(std::make_unique<TVXForm>(app));

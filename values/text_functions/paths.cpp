@@ -4,6 +4,7 @@
 #include "platform/files.h"
 #include "util/lines.h"
 #include "util/path_pieces.h"
+#include "util/presentation_code_page.h"
 #include "util/trailer.h"
 #include "values/text_functions.h"
 
@@ -43,7 +44,8 @@ std::string ParamText(const Evaluator& ev, const Args& a) {
   const std::int64_t index = ev.Int(a[0]);
   if (index == 0) return ev.ctx.platform.files.OwnExecutablePath();
   if (index < 0) return "";
-  return CommandLineParam(ev.ctx.platform.process.CommandLine(), index);
+  // The player's own switch is not the presentation's.
+  return CommandLineParam(WithoutCodePageSwitch(ev.ctx.platform.process.CommandLine()), index);
 }
 
 std::string ClipboardText(const Evaluator& ev, const Args&) { return ev.ctx.platform.clipboard.Text(); }
