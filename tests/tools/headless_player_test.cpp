@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <sstream>
 
 #include "tests/support/pe_builder.h"
@@ -88,6 +89,38 @@ TEST(TourTest, KeysByNameOrCode) {
   EXPECT_EQ(tools::VirtualKeyByName("7"), '7');
   EXPECT_EQ(tools::VirtualKeyByName("44"), 44);
   EXPECT_EQ(tools::VirtualKeyByName("nokey"), -1);
+}
+
+}  // namespace
+}  // namespace vx
+
+namespace vx {
+namespace {
+
+// A show script boxes "سلام" (Windows-1256) in a presentation with no sign
+// of Persian: the trace reads it in the code page the run decided.
+std::string TraceWithCodePage(std::optional<unsigned> codePage, const std::string& tour = "wait 10\n") {
+  tools::ProjectModel project;
+  project.AddPage("One").showScript = "20(\"\xD3\xE1\xC7\xE3\",\"T\",0)";
+  tools::HeadlessOptions options;
+  options.codePage = codePage;
+  std::ostringstream out;
+  tools::RunHeadless(Executable(project), tour, options, out);
+  return out.str();
+}
+
+TEST(HeadlessCodePageTest, TheTraceFollowsTheDecisionAndTheSwitch) {
+  EXPECT_NE(TraceWithCodePage(std::nullopt).find("msgbox [T] \xC3\x93\xC3\xA1\xC3\x87\xC3\xA3 -> 1"),
+            std::string::npos);  // read as Windows-1252, the simulated system's
+  EXPECT_NE(TraceWithCodePage(1256u).find("msgbox [T] \xD8\xB3\xD9\x84\xD8\xA7\xD9\x85 -> 1"), std::string::npos);
+  // A code page the simulated system cannot convert leaves the decision.
+  EXPECT_NE(TraceWithCodePage(932u).find("msgbox [T] \xC3\x93"), std::string::npos);
+}
+
+TEST(HeadlessCodePageTest, TourTextCrossesInTheSameCodePage) {
+  const std::string trace = TraceWithCodePage(1256u, "wait 10\nkey \xD8\xB3\n");
+  // The tour line is traced as written, though the presentation holds it as one byte.
+  EXPECT_NE(trace.find("> key \xD8\xB3"), std::string::npos) << trace;
 }
 
 }  // namespace

@@ -56,19 +56,19 @@ struct Found {
   std::wstring caption;
 };
 
+BOOL CALLBACK IfCalled(HWND w, LPARAM data) {
+  auto* f = reinterpret_cast<Found*>(data);
+  DWORD pid = 0;
+  GetWindowThreadProcessId(w, &pid);
+  if (pid != f->process || !IsWindowVisible(w) || WideText(w) != f->caption) return TRUE;
+  f->window = w;
+  return FALSE;
+}
+
 // The player's visible top-level window whose wide caption is caption.
 HWND PageCalledWide(const Player& p, const std::wstring& caption) {
   Found found{nullptr, p.process.dwProcessId, caption};
-  EnumWindows(
-      [](HWND w, LPARAM data) -> BOOL {
-        auto* f = reinterpret_cast<Found*>(data);
-        DWORD pid = 0;
-        GetWindowThreadProcessId(w, &pid);
-        if (pid != f->process || !IsWindowVisible(w) || WideText(w) != f->caption) return TRUE;
-        f->window = w;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&found));
+  EnumWindows(IfCalled, reinterpret_cast<LPARAM>(&found));
   return found.window;
 }
 
