@@ -128,7 +128,7 @@ TEST_F(PagePaintTest, AHiddenPagesChangesShowWhenItIsShownAgain) {
   EXPECT_EQ(Win(2).PixelAt(27, 17), RgbaOf(t0));
   Win(2).Hide();
   Turn();
-  Run("10(\"t0\",\"\").7(101,101)", 2);
+  Run("10(\"t0\",\"Second\").7(101,101)", 2);
   Win(2).Show();
   Turn();
   EXPECT_EQ(Win(2).PixelAt(27, 17), Win(2).PixelAt(190, 140));
