@@ -3,44 +3,85 @@
 #include <algorithm>
 #include <utility>
 
-
 namespace vx {
 
 namespace {
-bool SameName(std::string_view a, std::string_view b) {
+
+constexpr char Folded(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+bool Meets(platform::Rect a, platform::Rect b) {
+  return a.left < b.Right() && b.left < a.Right() && a.top < b.Bottom() && b.top < a.Bottom();
+}
+
+}  // namespace
+
+std::size_t PageObjects::FoldedHash::operator()(std::string_view name) const noexcept {
+  std::uint64_t h = 14695981039346656037ull;  // FNV-1a
+  for (const char c : name) h = (h ^ static_cast<unsigned char>(Folded(c))) * 1099511628211ull;
+  return static_cast<std::size_t>(h);
+}
+
+bool PageObjects::SameFolded::operator()(std::string_view a, std::string_view b) const noexcept {
   if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-    if (lower(a[i]) != lower(b[i])) return false;
-  }
+  for (std::size_t i = 0; i < a.size(); ++i)
+    if (Folded(a[i]) != Folded(b[i])) return false;
   return true;
 }
-}  // namespace
 
 PageObjects::PageObjects(platform::Window& window, std::function<int()> pageCursor)
     : window_(window), pageCursor_(std::move(pageCursor)) {}
 
-// Native controls go before the window that holds them.
+// Native controls go before the window that holds them, the top one first;
+// each is off the list (and the index) before it goes.
 PageObjects::~PageObjects() {
-  while (!objects_.empty()) objects_.pop_back();
+  while (!objects_.empty()) {
+    std::unique_ptr<TVXObject> last = std::move(objects_.back());
+    objects_.pop_back();
+    Unindex(*last);
+    last->holder_ = nullptr;
+    last.reset();
+  }
   while (!retired_.empty()) retired_.pop_back();
 }
 
+void PageObjects::Index(TVXObject& object) { byName_.emplace(std::string_view(object.Name.Text()), &object); }
+
+void PageObjects::Unindex(TVXObject& object) {
+  auto [at, end] = byName_.equal_range(std::string_view(object.Name.Text()));
+  for (; at != end; ++at)
+    if (at->second == &object) {
+      byName_.erase(at);
+      return;
+    }
+}
+
 TVXObject& PageObjects::Add(std::unique_ptr<TVXObject> object) {
-  objects_.push_back(std::move(object));
-  return *objects_.back();
+  TVXObject& added = *object;
+  added.zKey_ = ++topKey_;
+  Index(added);
+  try {
+    objects_.push_back(std::move(object));
+  } catch (...) {
+    Unindex(added);
+    throw;
+  }
+  added.holder_ = this;
+  return added;
 }
 
 TVXObject* PageObjects::Find(std::string_view componentName) const {
-  for (const auto& object : objects_)
-    if (SameName(object->Name, componentName)) return object.get();
-  return nullptr;
+  auto [at, end] = byName_.equal_range(componentName);
+  TVXObject* found = nullptr;
+  for (; at != end; ++at)
+    if (found == nullptr || at->second->zKey_ < found->zKey_) found = at->second;
+  return found;
 }
 
 void PageObjects::BringToFront(TVXObject& object) {
   const auto at = std::find_if(objects_.begin(), objects_.end(), [&](const auto& o) { return o.get() == &object; });
   if (at == objects_.end()) return;
   std::rotate(at, at + 1, objects_.end());
+  object.zKey_ = ++topKey_;
   object.Raised();
   if (object.Windowless() && object.Visible()) InvalidateArea(object.BoundsRect(), false);
 }
@@ -49,6 +90,7 @@ void PageObjects::SendToBack(TVXObject& object) {
   const auto at = std::find_if(objects_.begin(), objects_.end(), [&](const auto& o) { return o.get() == &object; });
   if (at == objects_.end()) return;
   std::rotate(objects_.begin(), at, at + 1);
+  object.zKey_ = --bottomKey_;
   object.Lowered();
   if (object.Windowless() && object.Visible()) InvalidateArea(object.BoundsRect(), false);
 }
@@ -59,6 +101,8 @@ std::unique_ptr<TVXObject> PageObjects::Take(TVXObject& object) {
   const bool shown = object.Windowless() && object.Visible() && object.Placed();
   std::unique_ptr<TVXObject> owned = std::move(*at);
   objects_.erase(at);
+  Unindex(*owned);
+  owned->holder_ = nullptr;
   owned->Unplace();
   if (shown) InvalidateArea(owned->BoundsRect(), false);
   return owned;
@@ -102,10 +146,12 @@ TVXObject* PageObjects::NativeAt(platform::Point at) const {
 
 void PageObjects::Paint(platform::Canvas& canvas) const {
   const platform::Point origin = canvas.Origin();
+  const platform::Rect area = canvas.PaintArea();
   for (const auto& object : objects_) {
     if (!object->Windowless() || !object->Visible() || !object->Placed()) continue;
     const platform::Rect r = object->BoundsRect();
     if (r.width <= 0 || r.height <= 0) continue;
+    if (!Meets({origin.x + r.left, origin.y + r.top, r.width, r.height}, area)) continue;
     canvas.SetOrigin({origin.x + r.left, origin.y + r.top});
     canvas.SetClip({0, 0, r.width, r.height});
     object->Paint(canvas);
@@ -114,7 +160,11 @@ void PageObjects::Paint(platform::Canvas& canvas) const {
   canvas.SetOrigin(origin);
 }
 
-void PageObjects::InvalidateArea(platform::Rect, bool) {
+void PageObjects::InvalidateArea(platform::Rect rect, bool now) {
+  if (!now) {
+    window_.Invalidate(rect);
+    return;
+  }
   // A hidden page paints when it is shown.
   if (window_.IsVisible()) window_.Repaint();
 }

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "host/object_kinds.h"
+#include "objects/component_name.h"
 #include "platform/drawing.h"
 #include "platform/forms.h"
 #include "platform/types.h"
@@ -26,7 +27,7 @@ class TVXObject {
 
   ObjectKind Kind() const { return kind_; }
   // The component name: a temporary one from the factory, then "OBJ" + name.
-  std::string Name;
+  ComponentName Name{*this};
   // The hover state of event routing: 0 out, 1 hovered, 2 a focused edit.
   int Tag = 0;
 
@@ -36,6 +37,10 @@ class TVXObject {
   virtual void SetVisible(bool /*visible*/) {}
   virtual bool Enabled() const = 0;
   virtual void SetEnabled(bool enabled) = 0;
+
+  // The list that holds it, from PageObjects::Add until it is taken off
+  // (deleted or on its way to another page); null meanwhile.
+  PageObjects* Holder() const { return holder_; }
 
   // Given its parent by the kind's last field; not shown before.
   bool Placed() const { return page_ != nullptr; }
@@ -67,8 +72,12 @@ class TVXObject {
   void Invalidate() const;
 
  private:
+  friend class PageObjects;
   ObjectKind kind_;
   PageObjects* page_ = nullptr;
+  PageObjects* holder_ = nullptr;
+  // Its place in the holder's z-order: higher is nearer the top.
+  std::int64_t zKey_ = 0;
 };
 
 // Text, edit box, button and picture.

@@ -64,6 +64,10 @@ class Canvas {
   virtual Point Origin() const = 0;
   virtual void SetClip(Rect clip) = 0;
   virtual void ResetClip() = 0;
+  // The part of the canvas this paint has to draw, in canvas coordinates
+  // without the origin; pixels outside it keep what they had, whatever is
+  // drawn there. The whole canvas unless a window paints only what changed.
+  virtual Rect PaintArea() const { return {0, 0, CanvasSize().width, CanvasSize().height}; }
 
   // The figures below are outlined with the pen and filled with the brush.
   virtual void Rectangle(int x1, int y1, int x2, int y2) = 0;

@@ -39,7 +39,7 @@ class WindowListener {
   // The window is hidden after this returns, unless the process has ended.
   virtual void OnCloseRequested() {}
   // The client area needs drawing; the canvas is already filled with the
-  // window colour.
+  // window colour where it has to be drawn (Canvas::PaintArea).
   virtual void OnPaint(Canvas& /*canvas*/) {}
   // The mouse over the client area, in client coordinates; the window that
   // got a press also gets the moves and the release that follow it.
@@ -217,7 +217,12 @@ class Window {
   virtual void Show() = 0;
   virtual void Hide() = 0;
   virtual bool IsVisible() const = 0;
+  // Paints the whole client area at once.
   virtual void Repaint() = 0;
+  // Marks part of the client area (client coordinates) as changed. The
+  // window paints what is marked in one go, only that part, when the
+  // message loop gets to it: after the script or event that changed it.
+  virtual void Invalidate(Rect area) = 0;
   virtual void SetLook(const WindowLook& look) = 0;
   virtual WindowLook Look() const = 0;
   // Asks the window to close, as the close box does.

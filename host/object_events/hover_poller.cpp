@@ -5,7 +5,6 @@
 // edge is outside. A hidden page has nothing under the cursor, so what it
 // hovered is left and nothing on it is entered.
 
-#include <string>
 #include <vector>
 
 #include "host/application.h"
@@ -35,13 +34,21 @@ bool StrictlyInside(platform::Rect r, platform::Point p) {
   return r.left < p.x && p.x < r.left + r.width && r.top < p.y && p.y < r.top + r.height;
 }
 
-// Names, since the scripts that run on the way may delete or move objects.
-std::vector<std::string> ControlOrder(const PageObjects& objects) {
-  std::vector<std::string> names;
+// The order as the tick starts. The scripts that run on the way may delete
+// objects or move them to another page: those stay alive until no script
+// runs (PageObjects::FreeRetired), so the pointers can still be asked
+// whether the page holds them.
+std::vector<TVXObject*> ControlOrder(const PageObjects& objects) {
+  std::vector<TVXObject*> order;
+  order.reserve(objects.InZOrder().size());
   for (const bool windowless : {true, false})
     for (const auto& object : objects.InZOrder())
-      if (IsControl(object->Kind()) && object->Windowless() == windowless) names.push_back(object->Name);
-  return names;
+      if (IsControl(object->Kind()) && object->Windowless() == windowless) order.push_back(object.get());
+  return order;
+}
+
+VxShapeObject* AsShape(TVXObject& object) {
+  return object.Kind() == ObjectKind::Shape ? dynamic_cast<VxShapeObject*>(&object) : nullptr;
 }
 
 const std::function<void()>* EnterHook(TVXObject& object) {
@@ -65,26 +72,29 @@ void ObjectEvents::EnterLeaveTimer(TVXForm& page) {
   const platform::Point origin = page.Window().ClientOrigin();
   const platform::Point p{cursor.x - origin.x, cursor.y - origin.y};
   const bool pageShown = page.Window().IsVisible();
-  for (const std::string& name : ControlOrder(page.Components())) {
-    TVXObject* object = page.Components().Find(name);
+  PageObjects& objects = page.Components();
+  for (TVXObject* listed : ControlOrder(objects)) {
+    TVXObject* object = listed;
+    // Off the page since the tick began: one of its name made meanwhile
+    // takes its turn, as a lookup by name would have found it.
+    if (object->Holder() != &objects) object = objects.Find(listed->Name);
     if (object == nullptr) continue;
     const platform::Rect bounds = object->BoundsRect();
     const bool under = pageShown && StrictlyInside(bounds, p);
-    auto* shape = dynamic_cast<VxShapeObject*>(object);
     if (!under) {
-      if (shape != nullptr) {
+      if (VxShapeObject* shape = AsShape(*object)) {
         if (shape->Shape.HotEntered()) {
           shape->Shape.SetHotEntered(false);
-          ExecuteOnLeave(page, name);
+          ExecuteOnLeave(*object);
         }
       } else if (object->Tag == kHovered) {
-        ExecuteOnLeave(page, name);
+        ExecuteOnLeave(*object);
       }
       continue;
     }
     if (object->Tag != 0 || !object->Visible()) continue;
     object->Tag = kHovered;
-    if (shape != nullptr) {
+    if (VxShapeObject* shape = AsShape(*object)) {
       if (shape->Shape.HotEntered() || !shape->Shape.HotAreaTest(p.x - bounds.left, p.y - bounds.top)) continue;
       shape->Shape.SetHotEntered(true);
     } else if (!HasHoverHandlers(object->Kind())) {
@@ -95,12 +105,10 @@ void ObjectEvents::EnterLeaveTimer(TVXForm& page) {
   }
 }
 
-void ObjectEvents::ExecuteOnLeave(TVXForm& page, const std::string& componentName) {
-  TVXObject* object = page.Components().Find(componentName);
-  if (object == nullptr) return;
-  object->Tag = 0;
-  if (!HasHoverHandlers(object->Kind())) return;
-  const std::function<void()>* leave = LeaveHook(*object);
+void ObjectEvents::ExecuteOnLeave(TVXObject& object) {
+  object.Tag = 0;
+  if (!HasHoverHandlers(object.Kind())) return;
+  const std::function<void()>* leave = LeaveHook(object);
   if (leave != nullptr && *leave) (*leave)();
 }
 

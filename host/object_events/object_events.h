@@ -99,7 +99,7 @@ class ObjectEvents {
   // A tick of the page's hover poller.
   void EnterLeaveTimer(TVXForm& page);
   // Tag 0, then the leave handler of an edit, button, picture or shape.
-  void ExecuteOnLeave(TVXForm& page, const std::string& componentName);
+  void ExecuteOnLeave(TVXObject& object);
 
   // The page's mouse in its client coordinates. True: a windowless object
   // took it; false: it is the page's own.

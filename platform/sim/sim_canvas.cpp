@@ -159,6 +159,18 @@ class SimCanvas::Scope {
 
 SimCanvas::SimCanvas(SimSurface& surface) : surface_(surface), cr_(cairo_create(surface.Surface())) {}
 
+SimCanvas::SimCanvas(SimSurface& surface, platform::Rect area) : SimCanvas(surface) {
+  area_ = area;
+  // Under every call's own save and restore: it stays for the canvas's life.
+  cairo_rectangle(cr_, area.left, area.top, area.width, area.height);
+  cairo_clip(cr_);
+}
+
+platform::Rect SimCanvas::PaintArea() const {
+  if (area_) return *area_;
+  return {0, 0, surface_.GetSize().width, surface_.GetSize().height};
+}
+
 SimCanvas::~SimCanvas() {
   cairo_destroy(cr_);
   cairo_surface_flush(surface_.Surface());

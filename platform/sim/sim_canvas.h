@@ -39,6 +39,8 @@ class SimSurface {
 class SimCanvas : public platform::Canvas {
  public:
   explicit SimCanvas(SimSurface& surface);
+  // Draws only inside area (a window painting what changed).
+  SimCanvas(SimSurface& surface, platform::Rect area);
   ~SimCanvas() override;
   SimCanvas(const SimCanvas&) = delete;
   SimCanvas& operator=(const SimCanvas&) = delete;
@@ -52,6 +54,7 @@ class SimCanvas : public platform::Canvas {
   platform::Point Origin() const override { return origin_; }
   void SetClip(platform::Rect clip) override;
   void ResetClip() override { clip_.reset(); }
+  platform::Rect PaintArea() const override;
 
   void Rectangle(int x1, int y1, int x2, int y2) override;
   void RoundRect(int x1, int y1, int x2, int y2, int cornerWidth, int cornerHeight) override;
@@ -78,6 +81,7 @@ class SimCanvas : public platform::Canvas {
   platform::Brush brush_;
   platform::Point origin_;
   std::optional<platform::Rect> clip_;
+  std::optional<platform::Rect> area_;
 };
 
 // A canvas on a picture in memory: the picture is copied in at the start and

@@ -171,7 +171,9 @@ void SimWindow::RequestClose() {
 
 void SimWindow::Repaint() {
   ++repaints_;
+  pending_.reset();
   const platform::Size size = ClientSize();
+  lastPaint_ = {0, 0, size.width, size.height};
   if (!surface_ || surface_->GetSize() != size) surface_ = std::make_unique<SimSurface>(size);
   surface_->Clear(look_.color);
   if (listener_ == nullptr) {
@@ -187,13 +189,46 @@ void SimWindow::Repaint() {
     if (control->Shown()) control->PaintOn(canvas);
 }
 
+void SimWindow::Invalidate(platform::Rect area) {
+  const platform::Size size = ClientSize();
+  const int left = std::max(area.left, 0), top = std::max(area.top, 0);
+  const int right = std::min(area.Right(), size.width), bottom = std::min(area.Bottom(), size.height);
+  if (right <= left || bottom <= top) return;
+  if (pending_) {
+    const int l = std::min(left, pending_->left), t = std::min(top, pending_->top);
+    pending_ = platform::Rect{l, t, std::max(right, pending_->Right()) - l, std::max(bottom, pending_->Bottom()) - t};
+  } else {
+    pending_ = platform::Rect{left, top, right - left, bottom - top};
+  }
+}
+
+void SimWindow::PaintPending() {
+  if (!pending_) return;
+  // Nothing to keep (never painted, resized, controls changed): all of it.
+  if (!surface_ || surface_->GetSize() != ClientSize() || dirty_) {
+    Repaint();
+    return;
+  }
+  const platform::Rect area = *pending_;
+  pending_.reset();  // what the paint itself marks waits for the next one
+  ++repaints_;
+  lastPaint_ = area;
+  SimCanvas canvas(*surface_, area);
+  canvas.FillRect(area, look_.color);
+  if (listener_ != nullptr) listener_->OnPaint(canvas);
+  for (SimControl* control : controls_)
+    if (control->Shown()) control->PaintOn(canvas);
+}
+
 RgbaImage SimWindow::Snapshot() {
   if (!surface_ || surface_->GetSize() != ClientSize() || dirty_) Repaint();
+  else PaintPending();
   return surface_->ToImage();
 }
 
 Rgba SimWindow::PixelAt(int x, int y) {
   if (!surface_ || surface_->GetSize() != ClientSize() || dirty_) Repaint();
+  else PaintPending();
   return surface_->PixelAt(x, y);
 }
 
@@ -287,6 +322,17 @@ void SimWindow::FocusControl(SimControl* control, bool byPress) {
 }
 
 void SimWindow::DispatchToListener(const std::function<void()>& call) { owner_.loop_.Dispatch(call); }
+
+SimForms::SimForms(SimLog& log, SimLoop& loop) : log_(log), loop_(loop) {
+  loop_.SetTurnEnd([this] { PaintPending(); });
+}
+
+SimForms::~SimForms() { loop_.SetTurnEnd(nullptr); }
+
+void SimForms::PaintPending() {
+  for (SimWindow* w : std::vector<SimWindow*>(windows_))
+    if (IsLive(w) && w->IsVisible()) w->PaintPending();
+}
 
 std::unique_ptr<platform::Window> SimForms::OpenWindow(const platform::WindowOptions& options) {
   return std::make_unique<SimWindow>(*this, options);

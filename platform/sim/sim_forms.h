@@ -66,6 +66,17 @@ class SimWindow : public platform::Window {
   // Paints at once: the client area is filled with the window colour and
   // the listener draws on it.
   void Repaint() override;
+  // Marked areas add up to one rectangle around them all (cut to the client
+  // area); the desktop paints it when the loop's turn ends
+  // (SimForms::PaintPending), or a snapshot does before it reads.
+  void Invalidate(platform::Rect area) override;
+  // Paints the marked area, if any: it is filled with the window colour,
+  // the canvas keeps to it, and the listener and the controls draw on it.
+  void PaintPending();
+  // The area marked and not yet painted; nothing when there is none.
+  const std::optional<platform::Rect>& PendingArea() const { return pending_; }
+  // What the last paint covered: the whole client area, or a marked area.
+  platform::Rect LastPaintArea() const { return lastPaint_; }
   // Scroll bars change the client area (a resize); alpha blending and the
   // colour key show in SimForms::ScreenImage.
   void SetLook(const platform::WindowLook& look) override;
@@ -99,8 +110,10 @@ class SimWindow : public platform::Window {
   void FocusControl(SimControl* control, bool byPress = false);
 
   platform::WindowOptions::Kind Kind() const { return kind_; }
+  // Paints of every kind: whole, or of a marked area.
   int Repaints() const { return repaints_; }
-  // The client area as last painted (painted now when it never was).
+  // The client area as last painted, after painting what is pending (all
+  // of it when it was never painted).
   RgbaImage Snapshot();
   Rgba PixelAt(int x, int y);
   // The client area as PNG file bytes, for a test or a person to look at.
@@ -146,6 +159,8 @@ class SimWindow : public platform::Window {
   bool maximized_ = false;
   bool enabled_ = true;
   bool dirty_ = false;
+  std::optional<platform::Rect> pending_;
+  platform::Rect lastPaint_;
   RgbaImage behind_;
   int cursor_ = 0;
 };
@@ -158,7 +173,8 @@ inline constexpr platform::Color kDesktopColor = platform::MakeColor(0, 128, 128
 
 class SimForms : public platform::Forms {
  public:
-  SimForms(SimLog& log, SimLoop& loop) : log_(log), loop_(loop) {}
+  SimForms(SimLog& log, SimLoop& loop);
+  ~SimForms() override;
 
   std::unique_ptr<platform::Window> OpenWindow(const platform::WindowOptions& options) override;
   std::vector<platform::Window*> TopLevelWindows() override;
@@ -177,6 +193,10 @@ class SimForms : public platform::Forms {
   // What runs while a window is shown modally, as the nested message loop
   // would: the tour player or a test acts in it and closes the window.
   void SetModalLoop(std::function<void(SimWindow&)> loop) { modalLoop_ = std::move(loop); }
+
+  // What the message loop does when a turn ends: every shown window paints
+  // its marked area.
+  void PaintPending();
 
   // Test helpers.
   SimWindow* FindByName(const std::string& name);

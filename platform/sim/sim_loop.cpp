@@ -35,6 +35,15 @@ void SimLoop::Advance(std::uint64_t milliseconds) {
 }
 
 void SimLoop::Dispatch(const std::function<void()>& call) {
+  struct Turn {
+    int& depth;
+    ~Turn() { --depth; }
+  } turn{++depth_};
+  Guarded(call);
+  if (depth_ == 1 && turnEnd_) Guarded(turnEnd_);
+}
+
+void SimLoop::Guarded(const std::function<void()>& call) {
   try {
     call();
   } catch (const std::exception& e) {

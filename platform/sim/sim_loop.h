@@ -57,8 +57,12 @@ class SimLoop : public platform::EventLoop {
   std::uint64_t Now() const { return now_; }
 
   // Calls into the runtime the way the message loop does: an ordinary error
-  // goes to the error handler; the end of the process passes through.
+  // goes to the error handler; the end of the process passes through. A
+  // call that is no other's inner call is a turn of the loop: the turn's
+  // end work runs after it.
   void Dispatch(const std::function<void()>& call);
+  // What ends every turn: the windows paint what changed in it.
+  void SetTurnEnd(std::function<void()> work) { turnEnd_ = std::move(work); }
 
   // Windows never fires a timer more often than this.
   static constexpr unsigned kMinimumInterval = 10;
@@ -78,6 +82,9 @@ class SimLoop : public platform::EventLoop {
   std::uint64_t serial_ = 0;
   std::vector<SimTimer*> timers_;
   std::function<void(const std::exception&)> errorHandler_;
+  void Guarded(const std::function<void()>& call);
+  int depth_ = 0;
+  std::function<void()> turnEnd_;
 };
 
 class SimTimer : public platform::Timer {

@@ -77,7 +77,8 @@ class Win32Canvas::Scope {
   HBRUSH brush_ = nullptr;
 };
 
-Win32Canvas::Win32Canvas(HDC dc, platform::Size size) : dc_(dc), size_(size) {}
+Win32Canvas::Win32Canvas(HDC dc, platform::Size size, std::optional<platform::Rect> area)
+    : dc_(dc), size_(size), area_(area) {}
 Win32Canvas::~Win32Canvas() = default;
 
 void Win32Canvas::Rectangle(int x1, int y1, int x2, int y2) {

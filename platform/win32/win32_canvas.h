@@ -13,7 +13,8 @@ namespace vx::win32 {
 
 class Win32Canvas : public platform::Canvas {
  public:
-  Win32Canvas(HDC dc, platform::Size size);
+  // area: the part a window's paint has to draw (the whole canvas if none).
+  Win32Canvas(HDC dc, platform::Size size, std::optional<platform::Rect> area = std::nullopt);
   ~Win32Canvas() override;
   Win32Canvas(const Win32Canvas&) = delete;
   Win32Canvas& operator=(const Win32Canvas&) = delete;
@@ -27,6 +28,9 @@ class Win32Canvas : public platform::Canvas {
   platform::Point Origin() const override { return origin_; }
   void SetClip(platform::Rect clip) override { clip_ = clip; }
   void ResetClip() override { clip_.reset(); }
+  platform::Rect PaintArea() const override {
+    return area_ ? *area_ : platform::Rect{0, 0, size_.width, size_.height};
+  }
 
   void Rectangle(int x1, int y1, int x2, int y2) override;
   void RoundRect(int x1, int y1, int x2, int y2, int cornerWidth, int cornerHeight) override;
@@ -48,6 +52,7 @@ class Win32Canvas : public platform::Canvas {
   platform::Brush brush_;
   platform::Point origin_;
   std::optional<platform::Rect> clip_;
+  std::optional<platform::Rect> area_;
 };
 
 // Draws into a picture through a DIB section; pixels the drawing changed

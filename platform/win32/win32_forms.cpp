@@ -192,10 +192,18 @@ void Win32Window::SetLook(const platform::WindowLook& look) {
   InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
+void Win32Window::Invalidate(platform::Rect area) {
+  if (area.width <= 0 || area.height <= 0) return;
+  const RECT r{area.left, area.top, area.Right(), area.Bottom()};
+  InvalidateRect(hwnd_, &r, FALSE);
+}
+
 void Win32Window::Paint() {
   PAINTSTRUCT ps;
   const HDC dc = BeginPaint(hwnd_, &ps);
   const platform::Size size = ClientSize();
+  const platform::Rect area{ps.rcPaint.left, ps.rcPaint.top, ps.rcPaint.right - ps.rcPaint.left,
+                            ps.rcPaint.bottom - ps.rcPaint.top};
   // Double buffering paints into a bitmap first and shows it in one go.
   HDC target = dc;
   HBITMAP buffer = nullptr;
@@ -204,9 +212,12 @@ void Win32Window::Paint() {
     target = CreateCompatibleDC(dc);
     buffer = CreateCompatibleBitmap(dc, size.width, size.height);
     old = SelectObject(target, buffer);
+    // The window's own DC keeps to the paint's area already; the bitmap's
+    // must be told.
+    IntersectClipRect(target, ps.rcPaint.left, ps.rcPaint.top, ps.rcPaint.right, ps.rcPaint.bottom);
   }
-  Win32Canvas canvas(target, size);
-  canvas.FillRect({0, 0, size.width, size.height}, look_.color);
+  Win32Canvas canvas(target, size, area);
+  canvas.FillRect(area, look_.color);
   if (listener_ != nullptr) {
     try {
       listener_->OnPaint(canvas);
@@ -215,7 +226,7 @@ void Win32Window::Paint() {
     }
   }
   if (buffer != nullptr) {
-    BitBlt(dc, 0, 0, size.width, size.height, target, 0, 0, SRCCOPY);
+    BitBlt(dc, area.left, area.top, area.width, area.height, target, area.left, area.top, SRCCOPY);
     SelectObject(target, old);
     DeleteObject(buffer);
     DeleteDC(target);

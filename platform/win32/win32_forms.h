@@ -36,6 +36,9 @@ class Win32Window : public platform::Window {
   void Hide() override;
   bool IsVisible() const override { return IsWindowVisible(hwnd_) != FALSE; }
   void Repaint() override { RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN); }
+  // The system gathers the marked areas and asks for one paint of them when
+  // the queue is empty (WM_PAINT); the paint draws only there.
+  void Invalidate(platform::Rect area) override;
   void SetLook(const platform::WindowLook& look) override;
   platform::WindowLook Look() const override { return look_; }
   void RequestClose() override { SendMessageW(hwnd_, WM_CLOSE, 0, 0); }
