@@ -3,7 +3,9 @@
 // thread of their own (TAppThread), and the bridge by which such a thread
 // has the main thread carry out a call for it (ThreadObjAction).
 
+#include <atomic>
 #include <condition_variable>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <mutex>
@@ -93,11 +95,23 @@ class ScriptThreads {
   // The thread last started in slot, or null.
   TAppThread* InSlot(int slot);
 
+  // A bound on the statements (and for-loop rounds) all threads together may
+  // run; 0, the player's setting, is none. Once spent, every run ends before
+  // its next statement as if command 9 had ended it, so that a harness
+  // (the fuzzers) gets control back from a presentation that never stops.
+  void LimitStatements(std::uint64_t limit) { statementLimit_ = limit; }
+  void CountStatement() { statements_.fetch_add(1, std::memory_order_relaxed); }
+  bool StatementsSpent() const {
+    return statementLimit_ != 0 && statements_.load(std::memory_order_relaxed) >= statementLimit_;
+  }
+
  private:
   Application& app_;
   std::mutex mutex_;
   std::vector<std::unique_ptr<TAppThread>> table_;     // index = slot
   std::vector<std::unique_ptr<TAppThread>> replaced_;  // may still run
+  std::uint64_t statementLimit_ = 0;
+  std::atomic<std::uint64_t> statements_{0};
 };
 
 // The priority of a slot's code; codes outside 1 ... 7 give Normal.

@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "host/application.h"
+#include "script/app_thread.h"
 #include "script/block_scan.h"
 #include "util/error.h"
 #include "util/text_search.h"
@@ -89,6 +90,7 @@ ForOutcome RunForLoop(ScriptThread& thread, TVXForm* form, const LineList& lines
   long double current = std::nearbyint(static_cast<long double>(app.values.GetNumVar(h.variable)));
   current = current > end ? current + step : current - step;
   while (NumberToText(current) != endText) {
+    app.scripts->CountStatement();  // a round with an empty body still counts
     if (RunMustEnd(thread)) return ForOutcome::EndRun;
     long double next = end > current ? current + step : current - step;
     if (step <= 1) next = RoundToDecimals(next, d);

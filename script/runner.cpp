@@ -20,6 +20,11 @@ namespace {
 
 constexpr char kFinalMark = '\xD8';
 constexpr int kAll = 1 << 30;
+// Runs nested on one thread: author functions calling functions, loop
+// bodies, event scripts run from inside a script. An author function that
+// calls itself would otherwise exhaust the stack (1 MiB on the player's
+// main thread); no authored presentation nests this deep.
+constexpr int kMaxRunNesting = 200;
 
 // Counts the runs in progress; a stop still pending when the outermost run
 // ends is dropped, so it cannot end the next event's script at its first line.
@@ -99,7 +104,9 @@ void CallFunction(ScriptThread& thread, TVXForm* form, int code, const std::arra
 
 }  // namespace
 
-bool RunMustEnd(const ScriptThread& thread) { return thread.app.terminating || thread.TerminateRequested(); }
+bool RunMustEnd(const ScriptThread& thread) {
+  return thread.app.terminating || thread.TerminateRequested() || thread.app.scripts->StatementsSpent();
+}
 
 void DoActions(ScriptThread& thread, TVXForm* form, std::string_view script) {
   DoActions(thread, form, SplitLines(script));
@@ -109,8 +116,9 @@ void DoActions(ScriptThread& thread, TVXForm* form, const LineList& script) {
   if (RunMustEnd(thread)) return;
   // A statement may replace or free the very list it runs from (an object's
   // event script replaced or the object deleted by object methods 0, 71-78).
-  const LineList lines = script;
   RunnerState& st = thread.state;
+  if (st.runs >= kMaxRunNesting) throw Error("Scripts nested too deeply");
+  const LineList lines = script;
   st.ifDepth = 0;
   st.forDepth = 0;
   st.IfStack.clear();
@@ -173,6 +181,7 @@ void DoActions(Application& app, TVXForm* form, const LineList& lines) {
 }
 
 void DoAction(ScriptThread& thread, TVXForm* form, const std::string& line, int /*lineNumber*/) {
+  thread.app.scripts->CountStatement();
   if (line.empty()) return;
   RunnerState& st = thread.state;
   const std::string compact = StripSpaces(line, false);

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Every test: installs what is missing, builds the Windows player and the
-# native tree, runs a short fuzzing pass over the file readers, then the
-# native tests and the Wine end-to-end tests. Where this machine cannot run
+# native tree with the sanitizers, runs a short pass of every fuzzer (file
+# readers, evaluators, runner, whole player), then the native tests and the
+# Wine end-to-end tests. Where this machine cannot run
 # 32-bit programs (or VX_WINE64=1), the Wine tests check a 64-bit build of
 # the player under 64-bit Wine (docs/wine-tests.md).
 set -euo pipefail
@@ -18,7 +19,10 @@ if [ "$(scripts/wine-arch.sh)" = 64 ]; then
 else
   echo "Wine checks: the 32-bit player under Wine"
 fi
-cmake --preset native -DVX_WERROR=ON
-cmake --build --preset native
+# One native build, under AddressSanitizer and UndefinedBehaviorSanitizer:
+# every native test (and the vxpack the Wine tests use) runs from it, so a
+# memory error or undefined behaviour fails CI (docs/hostile-input.md).
+cmake --preset sanitize -DVX_WERROR=ON
+cmake --build --preset sanitize
 scripts/fuzz.sh 30
-ctest --preset native -j2
+ctest --preset sanitize -j2

@@ -397,7 +397,8 @@ std::vector<SimWindow*> SimForms::VisibleWindows() {
 }
 
 RgbaImage SimForms::ScreenImage(platform::Rect area) {
-  if (area.width <= 0 || area.height <= 0) return {};
+  // Beyond the picture limits there is nothing to keep, as on Windows.
+  if (area.width <= 0 || area.height <= 0 || !RgbaImage::SizeAllowed(area.width, area.height)) return {};
   RgbaImage screen(area.width, area.height, RgbaOf(kDesktopColor));
   auto paste = [&](platform::Rect r, const RgbaImage* image, Rgba fill) {
     for (int y = std::max(r.top, area.top); y < std::min(r.top + r.height, area.top + area.height); ++y)
@@ -408,6 +409,12 @@ RgbaImage SimForms::ScreenImage(platform::Rect area) {
   for (auto it = windows.rbegin(); it != windows.rend(); ++it) {
     SimWindow* w = *it;
     const platform::WindowLook look = w->Look();
+    const platform::Size clientSize = w->ClientSize();
+    if (!RgbaImage::SizeAllowed(clientSize.width, clientSize.height)) {
+      // A page too large to paint shows as its frame colour.
+      paste(w->Bounds(), nullptr, RgbaOf(platform::kButtonFaceColor));
+      continue;
+    }
     if (!look.alphaBlend && !look.transparentColorKey) {
       paste(w->Bounds(), nullptr, RgbaOf(platform::kButtonFaceColor));
       const RgbaImage client = w->Snapshot();

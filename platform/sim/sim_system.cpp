@@ -64,7 +64,7 @@ bool SimFonts::InstallFontFile(const std::string& path) {
   if (refused_.count(path)) return false;
   installed_.insert(path);
   log_.Add("font installed " + path);
-  if (realFiles_.count(path) != 0) return true;
+  if (!realFontFiles_ || realFiles_.count(path) != 0) return true;
   std::string bytes;
   try {
     bytes = platform::ReadWholeFile(files_, path);

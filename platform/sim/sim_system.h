@@ -32,6 +32,10 @@ class SimFonts : public platform::Fonts {
   std::string RealFontFile(const std::string& path) const;
   // Font files the system refuses.
   void Refuse(const std::string& path) { refused_.insert(path); }
+  // Off: installed fonts are only recorded, nothing is written to the real
+  // disk and the drawing does not know them (the fuzzers, which must not
+  // touch the real disk).
+  void UseRealFontFiles(bool on) { realFontFiles_ = on; }
   const std::multiset<std::string>& Installed() const { return installed_; }
 
   bool InstallFontFile(const std::string& path) override;
@@ -52,6 +56,7 @@ class SimFonts : public platform::Fonts {
   std::string realFolder_;
   std::map<std::string, std::string> realFiles_;  // simulated path -> real file
   int realCount_ = 0;
+  bool realFontFiles_ = true;
   std::set<std::string> refused_;
 };
 

@@ -91,6 +91,15 @@ TEST_F(SimFontsTest, AFileThatIsNoFontIsAcceptedButNotGivenToTheDrawing) {
   EXPECT_TRUE(desktop->fonts.RealFontFile("C:\\junk.ttf").empty());
 }
 
+TEST_F(SimFontsTest, WithoutRealFontFilesAnInstalledFontIsOnlyRecorded) {
+  desktop->fonts.UseRealFontFiles(false);
+  ASSERT_TRUE(desktop->fonts.InstallFontFile(kInstalled));
+  EXPECT_EQ(desktop->fonts.Installed().count(kInstalled), 1u);
+  EXPECT_TRUE(desktop->fonts.RealFontFile(kInstalled).empty());
+  ASSERT_TRUE(desktop->fonts.RemoveFontFile(kInstalled));
+  EXPECT_EQ(desktop->fonts.Installed().count(kInstalled), 0u);
+}
+
 TEST_F(SimFontsTest, TextInTheInstalledFamilyIsDrawnAndPersianSitsAtTheRightEdge) {
   ASSERT_TRUE(desktop->fonts.InstallFontFile(kInstalled));
   sim::SimSurface surface({240, 90});

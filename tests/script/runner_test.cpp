@@ -32,6 +32,44 @@ TEST_F(RunnerTest, ExampleStopsWhenTheSumIsNotSix) {
   EXPECT_EQ(Num("after"), 0);  // the stop ended the run
 }
 
+TEST_F(RunnerTest, AStatementBudgetEndsAnEndlessLoopAndEveryLaterRun) {
+  app->scripts->LimitStatements(50);
+  EXPECT_EQ(Run(Lines({"2(#i=1,2000000000)step1()", "#n=#n+1", "1", "#after=1"})), std::nullopt);
+  EXPECT_EQ(Num("n"), 25);  // each round counts itself and its statement: 2 x 25 = 50
+  EXPECT_EQ(Num("after"), 0);
+  EXPECT_EQ(Run("#later=1"), std::nullopt);
+  EXPECT_EQ(Num("later"), 0);
+}
+
+TEST_F(RunnerTest, AnEmptyLoopBodyStillSpendsTheBudget) {
+  app->scripts->LimitStatements(1000);
+  EXPECT_EQ(Run(Lines({"2(#i=1,2000000000)step1()", "1"})), std::nullopt);
+  EXPECT_LT(Num("i"), 1002);
+}
+
+TEST_F(RunnerTest, WithoutABudgetLongLoopsRunToTheirEnd) {
+  EXPECT_EQ(Run(Lines({"2(#i=1,20000)step1()", "#n=#n+1", "1"})), std::nullopt);
+  EXPECT_EQ(Num("n"), 20000);
+}
+
+TEST_F(RunnerTest, AnAuthorFunctionCallingItselfFailsInsteadOfExhaustingTheStack) {
+  app->project.functions.push_back(TFunc{"self", "", 0, {"#depth=#depth+1", "108()"}});
+  const auto error = Run("108()\r\n#after=1");
+  ASSERT_TRUE(error.has_value());
+  EXPECT_NE(error->find("Scripts nested too deeply"), std::string::npos);
+  EXPECT_EQ(Num("depth"), 199);  // the outermost run is the script itself
+  EXPECT_EQ(Num("after"), 0);
+  // The next event's script runs from the bottom again.
+  EXPECT_TRUE(Run("#depth=0\r\n108()").has_value());
+  EXPECT_EQ(Num("depth"), 199);
+}
+
+TEST_F(RunnerTest, RecursionThatEndsItselfRunsToItsEnd) {
+  app->project.functions.push_back(TFunc{"count", "", 0, {"#depth=#depth+1", "0(#depth<100)", "108()", "1"}});
+  EXPECT_EQ(Run("108()"), std::nullopt);
+  EXPECT_EQ(Num("depth"), 100);
+}
+
 TEST_F(RunnerTest, EmptyScriptAndEmptyLineDoNothing) {
   EXPECT_EQ(Run(""), std::nullopt);
   EXPECT_EQ(Run("\r\n\r\n"), std::nullopt);
