@@ -96,6 +96,15 @@ std::vector<std::string> SandboxedFiles::WrittenFiles() const {
   return out;
 }
 
+std::optional<std::string> SandboxedFiles::BesideRealPath(const std::string& path) {
+  const std::string key = SimFiles::Key(path);
+  Fetch(key);
+  if (!fromLower_.count(key)) return std::nullopt;
+  const auto real = BesidePath(besideFolder_, key.substr(lowerKey_.size()));
+  if (!real) return std::nullopt;
+  return real->string();
+}
+
 bool SandboxedFiles::FileExists(const std::string& path) {
   Fetch(SimFiles::Key(path));
   return disk_.FileExists(path);

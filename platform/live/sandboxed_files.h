@@ -27,6 +27,9 @@ class SandboxedFiles : public platform::Files {
   // executable and not written since; keys of the folders to keep.
   std::vector<std::string> WrittenFiles() const;
   const std::set<std::string>& KeptFolders() const { return kept_; }
+  // The real file beside the executable that the disk's copy of the path
+  // came from, while the copy is unchanged; else nothing.
+  std::optional<std::string> BesideRealPath(const std::string& path);
   sim::SimFiles& Disk() const { return disk_; }
 
   bool FileExists(const std::string& path) override;

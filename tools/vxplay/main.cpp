@@ -17,6 +17,7 @@
 #include "host/terminate.h"
 #include "host/vx_form.h"
 #include "platform/live/live_dialogs.h"
+#include "platform/live/live_process.h"
 #include "platform/live/live_session.h"
 #include "platform/live/message_dialog.h"
 #include "platform/live/sandbox.h"
@@ -77,9 +78,11 @@ int Play(const std::string& executable, const std::string& traceFile) {
   std::unique_ptr<vx::live::LiveSession> session;
   vx::live::LiveDialogs dialogs(desktop.dialogs, desktop.log,
                                 [&session] { return session ? session->Window().Native() : nullptr; });
+  vx::live::LiveProcess process(desktop.process, desktop.log, files, sandbox.DataFolder() + "/opened",
+                                [&session] { return session ? session->Window().Native() : nullptr; });
   vx::platform::Platform platform{desktop.forms,   desktop.loop,      dialogs,          files,
                                   desktop.display, desktop.fonts,     desktop.pictures, desktop.input,
-                                  desktop.process, desktop.hosted,    desktop.clipboard, desktop.registry,
+                                  process,         desktop.hosted,    desktop.clipboard, desktop.registry,
                                   desktop.media};
   auto flush = [&] {
     if (traceOut.is_open()) trace.Flush(desktop.log);
