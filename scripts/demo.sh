@@ -1,11 +1,19 @@
 #!/usr/bin/env bash
-# The demo: installs what is missing, builds the Windows player, vxpack and
-# the headless player, packs examples/demo and plays it. With a display it
-# plays in a window under Wine until you close it; without one it follows
-# examples/demo/tour.txt on the simulated desktop and leaves the screenshots
-# and the trace in build/demo/.
+# The demo: installs what is missing, builds the Windows player, vxpack,
+# the native player and the headless player, packs examples/demo and plays
+# it. With a display it plays natively in a window (vxplay) until you close
+# it; `scripts/demo.sh --wine` plays the Windows player under Wine instead.
+# Without a display it follows examples/demo/tour.txt on the simulated
+# desktop and leaves the screenshots and the trace in build/demo/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+
+wine=0
+case "${1:-}" in
+  --wine) wine=1 ;;
+  "") ;;
+  *) echo "usage: scripts/demo.sh [--wine]" >&2; exit 2 ;;
+esac
 
 scripts/install-deps.sh
 
@@ -18,13 +26,17 @@ cmake --preset "$player_preset" >/dev/null
 cmake --build --preset "$player_preset"
 cmake --preset native >/dev/null
 cmake --build --preset native --target vxpack vxrun
+[ -n "${DISPLAY:-}" ] && [ "$wine" = 0 ] && cmake --build --preset native --target vxplay
 
 out=build/demo
 mkdir -p "$out"
 build/native/tools/vxpack/vxpack build examples/demo -o "$out/demo.exe" --player "build/$player_preset/vexorelle.exe"
 echo "Packed examples/demo into $out/demo.exe"
 
-if [ -n "${DISPLAY:-}" ]; then
+if [ -n "${DISPLAY:-}" ] && [ "$wine" = 0 ]; then
+  echo "Playing natively (vxplay); Alt+Enter or F11 toggles full screen; close the window to end."
+  build/native/tools/vxplay/vxplay --trace "$out/trace.txt" "$out/demo.exe" || true
+elif [ -n "${DISPLAY:-}" ]; then
   env=tests/wine/wine-env.sh
   state=$PWD/$out/wine
   export VX_WINE_ARCH=$arch

@@ -9,6 +9,9 @@ packages=(
   g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix wine wine64 xvfb xauth
   libcairo2-dev libpango1.0-dev libfontconfig-dev libjpeg-dev libpng-dev libgif-dev zlib1g-dev
   libyaml-cpp-dev fonts-dejavu-core
+  # The native player: its window, input and dialogs; its end-to-end test
+  # drives it with real X input and reads screenshots (xwd).
+  libgtk-3-dev xdotool x11-apps
   # Wine's DirectShow parses media through GStreamer (sounds and videos).
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   # The Wine media scenario writes its tone and clip with a script.

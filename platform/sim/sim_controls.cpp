@@ -101,15 +101,35 @@ void SimControl::MoveTo(platform::Window& window) {
   Changed();
 }
 
-void SimControl::Click() {
+void SimControl::PressAt(platform::MouseButton button, platform::Point at) {
   if (!visible_ || !enabled_) return;
-  window_->FocusControl(this, true);
-  if (listener_ != nullptr) {
-    const platform::Point at{bounds_.width / 2, bounds_.height / 2};
-    window_->DispatchToListener([this, at] { listener_->OnMouseDown(platform::MouseButton::Left, at); });
-    window_->DispatchToListener([this] { listener_->OnClick(); });
-    window_->DispatchToListener([this, at] { listener_->OnMouseUp(platform::MouseButton::Left, at); });
+  if (button == platform::MouseButton::Left) {
+    leftPressed_ = true;
+    window_->FocusControl(this, true);
   }
+  if (listener_ != nullptr)
+    window_->DispatchToListener([this, button, at] { listener_->OnMouseDown(button, at); });
+}
+
+void SimControl::ReleaseAt(platform::MouseButton button, platform::Point at) {
+  const bool wasPressed = leftPressed_ && button == platform::MouseButton::Left;
+  if (button == platform::MouseButton::Left) leftPressed_ = false;
+  if (!visible_ || !enabled_ || listener_ == nullptr) return;
+  const bool inside = at.x >= 0 && at.y >= 0 && at.x < bounds_.width && at.y < bounds_.height;
+  if (wasPressed && inside) {
+    // The click's script may take the control away; the up then has no one
+    // to tell.
+    SimForms& forms = window_->owner_;
+    window_->DispatchToListener([this] { listener_->OnClick(); });
+    if (!forms.HoldsControl(this) || listener_ == nullptr) return;
+  }
+  window_->DispatchToListener([this, button, at] { listener_->OnMouseUp(button, at); });
+}
+
+void SimControl::Click() {
+  const platform::Point at{bounds_.width / 2, bounds_.height / 2};
+  PressAt(platform::MouseButton::Left, at);
+  ReleaseAt(platform::MouseButton::Left, at);
 }
 
 void SimControl::MoveInTabSequence(int place) {

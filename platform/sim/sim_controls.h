@@ -24,7 +24,14 @@ class SimControl {
   bool Shown() const { return visible_; }
   platform::Rect Area() const { return bounds_; }
   bool Focused() const;
-  // A press of the left button on the control, as a person does it.
+  // A mouse button pressed and released on the control, at a point in its
+  // own coordinates. The press tells the control at once (a left press
+  // focuses it); the release tells the click first (left button, pressed
+  // and released on the control), then the up. Nothing while hidden or
+  // disabled.
+  void PressAt(platform::MouseButton button, platform::Point at);
+  void ReleaseAt(platform::MouseButton button, platform::Point at);
+  // Left press and release at the centre.
   void Click();
   // What Tab and Enter need to know of it.
   virtual DialogControl DialogState() const;
@@ -52,6 +59,7 @@ class SimControl {
   int tabOrder_ = 0;
   int sequence_ = 0;
   int cursor_ = 0;
+  bool leftPressed_ = false;  // a left press began on it and is not released yet
   platform::ControlLook look_;
 
   friend class SimWindow;

@@ -342,6 +342,12 @@ std::vector<platform::Window*> SimForms::TopLevelWindows() {
   return {windows_.begin(), windows_.end()};
 }
 
+bool SimForms::HoldsControl(const SimControl* control) const {
+  return std::any_of(windows_.begin(), windows_.end(), [control](const SimWindow* w) {
+    return std::find(w->Controls().begin(), w->Controls().end(), control) != w->Controls().end();
+  });
+}
+
 bool SimForms::IsLive(const platform::Window* window) {
   return std::find(windows_.begin(), windows_.end(), window) != windows_.end();
 }

@@ -180,6 +180,9 @@ class SimForms : public platform::Forms {
   std::vector<platform::Window*> TopLevelWindows() override;
   platform::Window* ActiveWindow() override { return active_; }
   bool IsLive(const platform::Window* window) override;
+  // Whether a window still holds the control; compares pointers only, so it
+  // may be asked about one already destroyed.
+  bool HoldsControl(const SimControl* control) const;
   void MinimizeApplication() override;
   void RestoreApplication() override;
   bool ApplicationMinimized() const { return minimized_; }

@@ -12,7 +12,9 @@ std::unique_ptr<platform::Timer> SimLoop::CreateTimer(unsigned intervalMs, std::
 
 void SimLoop::Sleep(std::uint32_t milliseconds) {
   // The blocked thread lets no timer run; the clock simply moves on.
-  if (std::this_thread::get_id() == mainThread_) now_ += milliseconds;
+  if (std::this_thread::get_id() != mainThread_) return;
+  if (mainThreadSleep_) mainThreadSleep_(milliseconds);
+  now_ += milliseconds;
 }
 
 void SimLoop::Advance(std::uint64_t milliseconds) {

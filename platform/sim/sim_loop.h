@@ -31,6 +31,8 @@ class SimLoop : public platform::EventLoop {
   // On the main thread the clock moves on; a script thread's wait takes no
   // virtual time (the clock belongs to the main thread).
   void Sleep(std::uint32_t milliseconds) override;
+  // A live desktop also lets the real time pass on a main-thread wait.
+  void SetMainThreadSleep(std::function<void(std::uint32_t)> sleep) { mainThreadSleep_ = std::move(sleep); }
   void PostToMainThread(std::function<void()> call) override;
   // Real threads, so that tests see scripts run side by side; a process end
   // inside one is recorded ("exit in thread") and ends only that thread.
@@ -85,6 +87,7 @@ class SimLoop : public platform::EventLoop {
   void Guarded(const std::function<void()>& call);
   int depth_ = 0;
   std::function<void()> turnEnd_;
+  std::function<void(std::uint32_t)> mainThreadSleep_;
 };
 
 class SimTimer : public platform::Timer {

@@ -45,6 +45,12 @@ class SimRegistry : public platform::Registry {
   // root and upper-case path without leading or trailing "\".
   static std::string Key(std::uint32_t root, const std::string& path);
 
+  // Every key and value as text, and back (sim_registry_text.cpp); a live
+  // desktop keeps the registry between runs this way. Load adds to what is
+  // there and skips damaged lines.
+  std::string Save() const;
+  void Load(const std::string& text);
+
  private:
   const SimCodePages& codePages_;
   // A value as the system keeps it, and as the presentation reads it.

@@ -1,7 +1,6 @@
 #include "platform/sim/sim_user.h"
 
 #include "platform/input.h"
-#include "platform/sim/sim_controls.h"
 
 namespace vx::sim {
 
@@ -32,6 +31,11 @@ Point SimUser::ClientPoint(const SimWindow& window) const {
   return {cursor.x - origin.x, cursor.y - origin.y};
 }
 
+Point SimUser::ControlPoint(const SimControl& control) const {
+  const Point client = ClientPoint(control.Owner());
+  return {client.x - control.Area().left, client.y - control.Area().top};
+}
+
 void SimUser::MoveTo(Point screen) {
   input_.SetCursorPos(screen);
   SimWindow* target = captured_ != nullptr && forms_.IsLive(captured_) ? captured_ : WindowAt(screen);
@@ -42,6 +46,12 @@ void SimUser::MoveTo(Point screen) {
 
 void SimUser::Press(MouseButton button) {
   input_.SetKeyDown(VirtualKeyOf(button), true);
+  // A control that holds the mouse hears every button until the release.
+  if (pressedControl_ != nullptr && forms_.HoldsControl(pressedControl_)) {
+    pressedControl_->PressAt(button, ControlPoint(*pressedControl_));
+    return;
+  }
+  pressedControl_ = nullptr;
   SimWindow* target = WindowAt(input_.CursorPos());
   if (target == nullptr || !target->IsEnabled()) return;
   forms_.Activate(target);
@@ -51,8 +61,9 @@ void SimUser::Press(MouseButton button) {
   for (auto it = target->Controls().rbegin(); it != target->Controls().rend(); ++it) {
     const platform::Rect a = (*it)->Area();
     if ((*it)->Shown() && at.x >= a.left && at.x < a.left + a.width && at.y >= a.top && at.y < a.top + a.height) {
-      pressOnControl_ = true;
-      if (button == MouseButton::Left) (*it)->Click();
+      pressedControl_ = *it;
+      captured_ = nullptr;
+      pressedControl_->PressAt(button, {at.x - a.left, at.y - a.top});
       return;
     }
   }
@@ -64,8 +75,10 @@ void SimUser::Release(MouseButton button) {
   input_.SetKeyDown(VirtualKeyOf(button), false);
   SimWindow* target = captured_;
   captured_ = nullptr;
-  if (pressOnControl_) {
-    pressOnControl_ = false;
+  if (SimControl* control = pressedControl_) {
+    pressedControl_ = nullptr;
+    // Its press script may have taken it away.
+    if (forms_.HoldsControl(control)) control->ReleaseAt(button, ControlPoint(*control));
     return;
   }
   if (target == nullptr || !forms_.IsLive(target) || !target->IsEnabled()) return;
@@ -85,17 +98,17 @@ void SimUser::Wheel(bool up) {
   target->Deliver([up](platform::WindowListener& l) { l.OnMouseWheel(up); });
 }
 
-void SimUser::KeyDown(int virtualKey) {
+bool SimUser::KeyDown(int virtualKey) {
   input_.SetKeyDown(virtualKey, true);
   auto* target = dynamic_cast<SimWindow*>(forms_.ActiveWindow());
-  if (target == nullptr || !target->IsEnabled()) return;
+  if (target == nullptr || !target->IsEnabled()) return false;
   bool used = false;
   target->Deliver([virtualKey, &used](platform::WindowListener& l) { used = l.OnKeyDown(virtualKey); });
   // What the page did with the key may have closed or disabled it.
-  if (used || !forms_.IsLive(target) || !target->IsVisible() || !target->IsEnabled()) return;
+  if (used || !forms_.IsLive(target) || !target->IsVisible() || !target->IsEnabled()) return used;
   const KeyModifiers held{input_.IsKeyDown(platform::vk::Shift), input_.IsKeyDown(platform::vk::Control),
                           input_.IsKeyDown(platform::vk::Menu)};
-  PressDialogKey(*target, virtualKey, held);
+  return PressDialogKey(*target, virtualKey, held);
 }
 
 void SimUser::KeyUp(int virtualKey) { input_.SetKeyDown(virtualKey, false); }

@@ -10,6 +10,7 @@
 
 #include "platform/forms.h"
 #include "platform/sim/sim_forms.h"
+#include "platform/sim/sim_controls.h"
 #include "platform/sim/sim_system.h"
 
 namespace vx::sim {
@@ -24,7 +25,8 @@ class SimUser {
   void Release(platform::MouseButton button);
   void Click(platform::Point screen, platform::MouseButton button = platform::MouseButton::Left);
   void Wheel(bool up);
-  void KeyDown(int virtualKey);
+  // True when the window used the key, or it worked among the controls.
+  bool KeyDown(int virtualKey);
   void KeyUp(int virtualKey);
   // Down and up.
   void Key(int virtualKey);
@@ -36,11 +38,13 @@ class SimUser {
 
  private:
   platform::Point ClientPoint(const SimWindow& window) const;
+  // The cursor in the control's own coordinates.
+  platform::Point ControlPoint(const SimControl& control) const;
 
   SimForms& forms_;
   SimInput& input_;
   SimWindow* captured_ = nullptr;  // the window that got the press
-  bool pressOnControl_ = false;
+  SimControl* pressedControl_ = nullptr;  // the control that got the press
 };
 
 // The virtual-key code of a mouse button.

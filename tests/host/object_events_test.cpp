@@ -121,6 +121,54 @@ TEST_F(Test, AButtonClickTakesTheCursorOnThePageAndTheButtonsHeld) {
   desktop.input.SetKeyDown(platform::vk::RButton, false);
 }
 
+TEST_F(Test, AButtonsDownScriptSeesThePointPressedAndTheUpScriptRunsOnTheRelease) {
+  auto& b = Page1().AddButton("B");
+  b.bounds = {100, 60, 100, 30};
+  b.scripts.mouseDown = "#dx=#_mx\n#dy=#_my\n#db=#_btn\n" + Log("Bdown");
+  b.scripts.mouseUp = Log("Bup");
+  Start();
+  MoveTo(110, 70);
+  Press();
+  EXPECT_EQ(LogText(), "Bdown,");  // the release has not happened yet
+  EXPECT_EQ(app->values.GetNumVar("dx"), 10);
+  EXPECT_EQ(app->values.GetNumVar("dy"), 10);
+  EXPECT_EQ(app->values.GetNumVar("db"), 1);
+  MoveTo(120, 75);
+  Release();
+  EXPECT_EQ(LogText(), "Bdown,Bup,");
+  EXPECT_EQ(app->values.GetNumVar("_mx"), 120);  // the click: the cursor on the page
+  EXPECT_EQ(app->values.GetNumVar("_my"), 75);
+}
+
+TEST_F(Test, ARightPressOnAButtonRunsItsDownScriptButClicksNothing) {
+  auto& b = Page1().AddButton("B");
+  b.bounds = {100, 60, 100, 30};
+  b.scripts.mouseDown = "#dx=#_mx\n#db=#_btn\n" + Log("Bdown");
+  b.scripts.mouseUp = Log("Bup");
+  Start();
+  desktop.user.Click(Client(180, 80), platform::MouseButton::Right);
+  EXPECT_EQ(LogText(), "Bdown,");
+  EXPECT_EQ(app->values.GetNumVar("dx"), 80);
+  EXPECT_EQ(app->values.GetNumVar("db"), 3);
+}
+
+TEST_F(Test, AnEditsDownScriptSeesThePointPressed) {
+  auto& e = Page1().AddEdit("E");
+  e.bounds = {100, 60, 100, 30};
+  e.scripts.mouseDown = "#dx=#_mx\n#dy=#_my\n#db=#_btn";
+  e.scripts.mouseUp = Log("Eclick");
+  Start();
+  desktop.user.Click(Client(110, 70), platform::MouseButton::Middle);
+  EXPECT_EQ(app->values.GetNumVar("dx"), 10);
+  EXPECT_EQ(app->values.GetNumVar("dy"), 10);
+  EXPECT_EQ(app->values.GetNumVar("db"), 2);
+  EXPECT_EQ(LogText(), "");  // only the left button clicks
+  desktop.user.Click(Client(199, 89));
+  EXPECT_EQ(app->values.GetNumVar("dx"), 99);
+  EXPECT_EQ(app->values.GetNumVar("db"), 1);
+  EXPECT_EQ(LogText(), "Eclick,");
+}
+
 TEST(ButtonKeyState, TheLastButtonHeldWinsAndNoneKeepsTheValue) {
   sim::SimDesktop desktop;
   TValues values;

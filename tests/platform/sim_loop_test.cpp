@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <stdexcept>
+#include <thread>
 #include <vector>
 
 #include "platform/sim/sim_desktop.h"
@@ -115,6 +116,17 @@ TEST_F(SimLoopTest, SleepingMovesTheClockWithoutRunningTimers) {
   loop.Sleep(500);
   EXPECT_EQ(loop.TickCount() - before, 500u);
   EXPECT_EQ(ticks, 0);
+}
+
+TEST_F(SimLoopTest, ALiveDesktopSleepsTheMainThreadsWaitsOnlyForReal) {
+  std::vector<std::uint32_t> slept;
+  loop.SetMainThreadSleep([&](std::uint32_t ms) { slept.push_back(ms); });
+  loop.Sleep(250);
+  EXPECT_EQ(loop.Now(), 250u);  // the virtual clock still moves with it
+  std::thread worker([&] { loop.Sleep(40); });
+  worker.join();
+  EXPECT_EQ(slept, (std::vector<std::uint32_t>{250}));
+  EXPECT_EQ(loop.Now(), 250u);
 }
 
 }  // namespace

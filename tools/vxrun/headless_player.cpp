@@ -6,13 +6,14 @@
 #include <memory>
 #include <optional>
 
-#include "host/app_events.h"
 #include "host/application.h"
 #include "host/startup.h"
 #include "host/vx_form.h"
 #include "platform/sim/sim_desktop.h"
 #include "script/app_thread.h"
+#include "tools/vxrun/presentation_file.h"
 #include "tools/vxrun/tour.h"
+#include "tools/vxrun/trace_hooks.h"
 #include "tools/vxrun/variable_report.h"
 #include "util/codepage.h"
 #include "util/conversions.h"
@@ -40,14 +41,7 @@ class TourPlayer {
 
   void Attach(Application& app) {
     app_ = &app;
-    app.onEventScript = [this](const std::string& handler, const std::string& form) {
-      desktop_.log.Add("script " + handler + " on " + form);
-    };
-    // Every error is traced before the application's handler sees it.
-    desktop_.loop.SetErrorHandler([this, &app](const std::exception& e) {
-      desktop_.log.Add(std::string("error: ") + e.what());
-      ApplicationEvents1Exception(app, e.what());
-    });
+    AttachTraceHooks(app, desktop_);
     desktop_.forms.SetModalLoop([this](sim::SimWindow& window) { RunSteps(&window); });
     vars_ = SnapshotVariables(app.values);
   }
@@ -242,9 +236,7 @@ int RunHeadless(std::string executableBytes, const std::string& tourText, const 
                 std::ostream& out) {
   sim::SimDesktop desktop;
   if (options.startTime) desktop.loop.SetStartTime(*options.startTime);
-  // The simulated disk keeps the only copy of the executable.
-  desktop.files.SetOwnExecutable("C:\\Presentation\\" + options.executableName, std::move(executableBytes));
-  desktop.files.UseResourcesOfOwnExecutable();
+  PlaceOwnExecutable(desktop, std::move(executableBytes), options.executableName);
   if (options.codePage) {
     desktop.process.SetCommandLine("\"C:\\Presentation\\" + options.executableName + "\" " +
                                    std::string(kCodePageSwitch) + std::to_string(*options.codePage));

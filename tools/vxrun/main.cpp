@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "tools/vxrun/headless_player.h"
+#include "tools/vxrun/presentation_file.h"
 #include "tools/vxrun/script_console.h"
 #include "util/presentation_code_page.h"
 
@@ -29,19 +30,6 @@ int Usage() {
                "drive Z:, as Wine names it), [temp] C:\\TEMP\\, [win] C:\\WINDOWS\\; its files are on\n"
                "a simulated disk that holds FILE alone.\n";
   return 2;
-}
-
-// One read into a buffer of the file's size: presentations carry their
-// media, and every extra copy of them is paid for at start-up.
-bool ReadFile(const std::string& path, std::string& bytes) {
-  std::ifstream in(path, std::ios::binary | std::ios::ate);
-  if (!in) return false;
-  const std::streamoff size = in.tellg();
-  if (size < 0) return false;
-  bytes.resize(static_cast<std::size_t>(size));
-  in.seekg(0);
-  in.read(bytes.data(), size);
-  return static_cast<bool>(in) || size == 0;
 }
 
 int ScriptMode(const std::vector<std::string>& args) {
@@ -60,7 +48,7 @@ int ScriptMode(const std::vector<std::string>& args) {
   }
   if (file.empty()) return Usage();
   std::string bytes;
-  if (!ReadFile(file, bytes)) {
+  if (!vx::tools::ReadWholeFile(file, bytes)) {
     std::cerr << "vxrun: cannot read " << file << '\n';
     return 2;
   }
@@ -101,17 +89,16 @@ int HeadlessMode(const std::vector<std::string>& args) {
   if (executable.empty() || tourFile.empty()) return Usage();
   std::string exe;
   std::string tour;
-  if (!ReadFile(executable, exe)) {
+  if (!vx::tools::ReadWholeFile(executable, exe)) {
     std::cerr << "vxrun: cannot read " << executable << '\n';
     return 2;
   }
-  if (!ReadFile(tourFile, tour)) {
+  if (!vx::tools::ReadWholeFile(tourFile, tour)) {
     std::cerr << "vxrun: cannot read " << tourFile << '\n';
     return 2;
   }
   vx::tools::HeadlessOptions options;
-  const auto slash = executable.find_last_of('/');
-  options.executableName = slash == std::string::npos ? executable : executable.substr(slash + 1);
+  options.executableName = vx::tools::FileNameOf(executable);
   options.screenshotFolder = FolderOf(tourFile);
   if (!fixedClock) options.startTime = WallClockNow();
   options.codePage = codePage;

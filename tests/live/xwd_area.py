@@ -1,0 +1,50 @@
+#!/usr/bin/env python3
+"""Reads an XWD screenshot (xwd -silent) on standard input and prints the
+share of the pixels of an area that are of a colour family, so that a test
+can poll a window until something shows.
+
+usage: xwd_area.py X Y WIDTH HEIGHT green|any-dark
+"""
+import struct
+import sys
+
+
+def pixels(data):
+    fields = struct.unpack(">25I", data[:100])
+    header_size, _version, fmt, _depth, width, height = fields[:6]
+    byte_order, bits_per_pixel, bytes_per_line = fields[7], fields[11], fields[12]
+    masks = fields[14:17]
+    ncolors = fields[19]
+    if fmt != 2 or bits_per_pixel not in (24, 32):
+        raise SystemExit("only 24 and 32-bit ZPixmap screenshots are read")
+    start = header_size + ncolors * 12
+    step = bits_per_pixel // 8
+    endian = "<" if byte_order == 0 else ">"
+    shifts = [(m & -m).bit_length() - 1 for m in masks]
+
+    def at(x, y):
+        o = start + y * bytes_per_line + x * step
+        raw = data[o:o + step] + (b"\0" if step == 3 else b"")
+        v = struct.unpack(endian + "I", raw)[0]
+        return tuple((v & m) >> s for m, s in zip(masks, shifts))
+
+    return width, height, at
+
+
+def main():
+    x, y, w, h = (int(a) for a in sys.argv[1:5])
+    family = sys.argv[5]
+    width, height, at = pixels(sys.stdin.buffer.read())
+    hits = total = 0
+    for py in range(max(0, y), min(height, y + h)):
+        for px in range(max(0, x), min(width, x + w)):
+            r, g, b = at(px, py)
+            total += 1
+            if family == "green":
+                hits += g > r + 50 and g > b + 20
+            else:
+                hits += r + g + b < 200
+    print(f"{hits} {total}")
+
+
+main()

@@ -1,0 +1,23 @@
+#pragma once
+// How the players on the simulated desktop take in a presentation
+// executable: the whole file read once, placed on the simulated disk as the
+// player's own file, its resources read by the PE reader. The program part
+// of the file is never run.
+
+#include <string>
+
+#include "platform/sim/sim_desktop.h"
+
+namespace vx::tools {
+
+// One read into a buffer of the file's size: presentations carry their
+// media, and every extra copy of them is paid for at start-up.
+bool ReadWholeFile(const std::string& path, std::string& bytes);
+
+// The last part of a Unix path.
+std::string FileNameOf(const std::string& path);
+
+// The simulated disk keeps the only copy of the bytes.
+void PlaceOwnExecutable(sim::SimDesktop& desktop, std::string executableBytes, const std::string& fileName);
+
+}  // namespace vx::tools
