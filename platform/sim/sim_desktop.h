@@ -8,6 +8,7 @@
 #include "platform/sim/sim_display.h"
 #include "platform/sim/sim_files.h"
 #include "platform/sim/sim_forms.h"
+#include "platform/sim/sim_hosted.h"
 #include "platform/sim/sim_log.h"
 #include "platform/sim/sim_loop.h"
 #include "platform/sim/sim_media.h"
@@ -36,7 +37,7 @@ class SimDesktop {
   SimPictures pictures;
   SimInput input;
   SimProcess process{log, loop};
-  SimHosted hosted;
+  SimHosted hosted{log, loop, files};
   SimClipboard clipboard;
   SimRegistry registry;
   SimMedia media{log, loop, files};
