@@ -1,6 +1,7 @@
 #include "host/application.h"
 
 #include "host/load_form.h"
+#include "host/hosted_objects.h"
 #include "host/media_playback.h"
 #include "host/page_queries_impl.h"
 #include "host/vx_form.h"
@@ -18,6 +19,7 @@ Application::Application(platform::Platform& p)
   pageObjectActions = std::make_unique<PageObjectActions>(*this);
   objectActions = pageObjectActions.get();
   media = std::make_unique<MediaPlayback>();
+  hosting = std::make_unique<HostedObjects>();
   scripts = std::make_unique<ScriptThreads>(*this);
 }
 

@@ -27,6 +27,7 @@ class TVXLoad;
 class ScriptThreads;
 class ObjectActions;
 struct MediaPlayback;
+struct HostedObjects;
 
 // The system settings as they were before the presentation changed them.
 struct SavedSystemSettings {
@@ -113,6 +114,8 @@ class Application {
 
   // Full screen, SetVolume's sound, the pages' media timers.
   std::unique_ptr<MediaPlayback> media;
+  // The deferred browsers and the plug-in library table.
+  std::unique_ptr<HostedObjects> hosting;
 
   // The main thread's script state, the bridge and the script threads. Last,
   // so that its threads end before anything they use goes.

@@ -9,6 +9,7 @@
 #include "objects/page_objects.h"
 #include "objects/vx_button.h"
 #include "objects/vx_edit.h"
+#include "objects/vx_hosted.h"
 #include "objects/vx_image.h"
 #include "objects/vx_media.h"
 #include "objects/vx_shape.h"
@@ -27,7 +28,7 @@ struct Row {
   Make make;
 };
 
-const std::array<Row, 8> kRows = {{
+const std::array<Row, 11> kRows = {{
     {{"VEXORELLE_NEW_TEXT", "TVXText", "new_vexorelle_new_text"},
      [](Application&, TVXForm&) -> std::unique_ptr<TVXObject> { return std::make_unique<TVXText>(); }},
     {{"VEXORELLE_NEW_EDIT", "TVXEdit", "new_vexorelle_new_edit"},
@@ -54,6 +55,18 @@ const std::array<Row, 8> kRows = {{
      }},
     {{"VEXORELLE_NEW_VIDEO", "TVXVideo", "new_vexorelle_new_video"},
      [](Application&, TVXForm&) -> std::unique_ptr<TVXObject> { return std::make_unique<TVXVideo>(); }},
+    {{"VEXORELLE_NEW_FLASH", "TVXFlash", "new_vexorelle_new_flash"},
+     [](Application& app, TVXForm& page) -> std::unique_ptr<TVXObject> {
+       return std::make_unique<TVXFlash>(app.platform.hosted, page.Window());
+     }},
+    {{"VEXORELLE_NEW_BROWSER", "TVXBrowser", "new_vexorelle_new_browser"},
+     [](Application& app, TVXForm& page) -> std::unique_ptr<TVXObject> {
+       return std::make_unique<TVXBrowser>(app.platform.hosted, page.Window());
+     }},
+    {{"VEXORELLE_NEW_MPLUGIN", "TVXMPlugin", "new_vexorelle_new_mplugin"},
+     [](Application& app, TVXForm& page) -> std::unique_ptr<TVXObject> {
+       return std::make_unique<TVXMPlugin>(app.platform.hosted, page.Window());
+     }},
 }};
 
 bool SameText(std::string_view a, std::string_view b) {

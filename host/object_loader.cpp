@@ -48,6 +48,11 @@ void ObjectLoader::ObjectHeader(const ObjectHeaderRecord& header) {
   names_.push_back(header.name);
 }
 
+void ObjectLoader::SkipObject() {
+  current_ = nullptr;
+  record_ = nullptr;
+}
+
 void ObjectLoader::ObjectField(const ObjectKindInfo& kind, const ContainerField& field) {
   if (current_ == nullptr || record_ == nullptr || record_->kind != kind.kind) return;
   const auto row = std::find_if(record_->fields.begin(), record_->fields.end(),

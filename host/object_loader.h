@@ -20,12 +20,13 @@ class ObjectLoader {
  public:
   explicit ObjectLoader(Application& app);
 
-  // The kinds this loader makes; the hosted kinds (Flash, browser, plug-in)
-  // are not yet.
+  // The kinds this loader makes.
   static bool Takes(ObjectKind kind);
 
   void ObjectHeader(const ObjectHeaderRecord& header);
   void ObjectField(const ObjectKindInfo& kind, const ContainerField& field);
+  // No object for this header: its fields belong to none.
+  void SkipObject();
   // The z-order pass of the page just loaded; then its list is empty.
   void FinishPage();
 

@@ -5,6 +5,7 @@
 #include "host/pages.h"
 #include "host/vx_form.h"
 #include "objects/page_objects.h"
+#include "objects/vx_hosted.h"
 #include "objects/vx_media.h"
 #include "util/code_tables.h"
 #include "util/error.h"
@@ -64,9 +65,10 @@ int ApplicationPageQueries::MediaStateCode(std::string_view objectName) {
   return MediaStateToCode(MediaGraphOf(CurrentPage(), CurrentPageObject(objectName), objectName).State(), 0);
 }
 
-std::string ApplicationPageQueries::FlashVariable(std::string_view objectName, std::string_view) {
-  CurrentPageObject(objectName);
-  throw Error("The object " + std::string(objectName) + " is no Flash movie.");
+std::string ApplicationPageQueries::FlashVariable(std::string_view objectName, std::string_view variable) {
+  auto* flash = dynamic_cast<TVXFlash*>(&CurrentPageObject(objectName));
+  if (flash == nullptr) throw Error("The object " + std::string(objectName) + " is no Flash movie.");
+  return flash->Player().GetVariable(std::string(variable));
 }
 
 }  // namespace vx

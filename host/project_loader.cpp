@@ -3,6 +3,7 @@
 #include "host/application.h"
 #include "host/container_reader.h"
 #include "host/display_mode.h"
+#include "host/hosted_objects.h"
 #include "host/terminate.h"
 #include "host/vx_form.h"
 #include "util/error.h"
@@ -46,6 +47,13 @@ void ProjectLoader::PageField(const ContainerField& field) {
   if (pages_) pages_->PageField(field); else pending_.PageField(field);
 }
 void ProjectLoader::ObjectHeader(const ObjectHeaderRecord& header) {
+  if (header.kind.kind == ObjectKind::Flash && !app_.flashAvailable) {
+    // Back only when the movie is to be left out: its fields go with it, or
+    // they would fall on the object before it.
+    MissingFlashPlayer(app_, project_ != nullptr && project_->IgnoreMissingFlash);
+    objects_.SkipObject();
+    return;
+  }
   if (ObjectLoader::Takes(header.kind.kind)) objects_.ObjectHeader(header);
   else pending_.ObjectHeader(header);
 }

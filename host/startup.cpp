@@ -43,7 +43,7 @@ void ListDisplayModes(Application& app) {
 }
 
 void CreateFlashHost(Application& app) {
-  app.flashHost = app.platform.hosted.CreateFlashPlayer(app.MainForm()->Window());
+  app.flashHost = app.platform.hosted.CreateFlashPlayer(app.MainForm()->Window(), nullptr);
   if (app.flashHost) app.flashHost->SetVisible(false);
   app.flashAvailable = app.flashHost != nullptr;
 }

@@ -18,6 +18,7 @@
 #include <string>
 
 #include "host/hints.h"
+#include "platform/hosted.h"
 #include "platform/forms.h"
 #include "util/lines.h"
 
@@ -37,6 +38,8 @@ class TFilterGraph;
 class TDSTrackBar;
 class TNamedTimer;
 class VxShapeObject;
+class TVXFlash;
+class TVXBrowser;
 enum class ShapeMouseButton;
 
 class ObjectEvents {
@@ -95,6 +98,19 @@ class ObjectEvents {
   void LoopDelayTimer(TVXForm& page, TNamedTimer& sender);
   void LoopDelay2Timer(TVXForm& page, TNamedTimer& sender);
   void VideoTimerTimer(TVXForm& page);
+
+  // Flash movies, browsers and plug-ins (hosted_events.cpp).
+  void ShockwaveFlashEx1FlashCall(TVXFlash& sender, const std::string& request);
+  void ShockwaveFlashEx1FSCommand(TVXFlash& sender, const std::string& command, const std::string& args);
+  void VEXORELLE_NEW_BROWSERBeforeNavigate2(TVXBrowser& sender, const platform::NavigationRequest& request,
+                                            bool& cancel);
+  void VEXORELLE_NEW_BROWSERNavigateComplete2(TVXBrowser& sender);
+  void VEXORELLE_NEW_BROWSERNewWindow2(TVXBrowser& sender, bool& cancel);
+  void VEXORELLE_NEW_BROWSERProgressChange(TVXBrowser& sender, int progress, int progressMax);
+  void VEXORELLE_NEW_BROWSERStatusTextChange(TVXBrowser& sender, const std::string& text);
+  void VEXORELLE_NEW_BROWSERTitleChange(TVXBrowser& sender, const std::string& title);
+  void onnav(TVXForm& main, TNamedTimer& sender);
+  void PluginTimerTimer(TVXForm& page, TNamedTimer& sender);
 
   // A tick of the page's hover poller.
   void EnterLeaveTimer(TVXForm& page);

@@ -5,6 +5,7 @@
 
 #include "objects/vx_button.h"
 #include "objects/vx_edit.h"
+#include "objects/vx_hosted.h"
 #include "objects/vx_image.h"
 #include "objects/vx_media.h"
 #include "objects/vx_shape.h"
@@ -69,6 +70,28 @@ void WireSound(ObjectEvents& e, TVXSound& t) {
   t.Hooks.OnDSEvent = [&e, &t](int code) { e.VEXORELLE_NEW_SOUNDDSEvent(t, code); };
 }
 
+void WireFlash(ObjectEvents& e, TVXFlash& t) {
+  platform::FlashHandlers h;
+  h.fsCommand = [&e, &t](const std::string& command, const std::string& args) {
+    e.ShockwaveFlashEx1FSCommand(t, command, args);
+  };
+  h.flashCall = [&e, &t](const std::string& request) { e.ShockwaveFlashEx1FlashCall(t, request); };
+  t.SetHandlers(std::move(h));
+}
+
+void WireBrowser(ObjectEvents& e, TVXBrowser& t) {
+  platform::BrowserHandlers h;
+  h.beforeNavigate = [&e, &t](const platform::NavigationRequest& r, bool& cancel) {
+    e.VEXORELLE_NEW_BROWSERBeforeNavigate2(t, r, cancel);
+  };
+  h.navigateComplete = [&e, &t](const std::string&) { e.VEXORELLE_NEW_BROWSERNavigateComplete2(t); };
+  h.newWindow = [&e, &t](bool& cancel) { e.VEXORELLE_NEW_BROWSERNewWindow2(t, cancel); };
+  h.progress = [&e, &t](int p, int max) { e.VEXORELLE_NEW_BROWSERProgressChange(t, p, max); };
+  h.statusText = [&e, &t](const std::string& text) { e.VEXORELLE_NEW_BROWSERStatusTextChange(t, text); };
+  h.title = [&e, &t](const std::string& title) { e.VEXORELLE_NEW_BROWSERTitleChange(t, title); };
+  t.SetHandlers(std::move(h));
+}
+
 // A video's graph and the position bars are companions of their object.
 void WireCompanion(ObjectEvents& e, TVXObject& object) {
   if (auto* graph = dynamic_cast<TFilterGraph*>(&object)) {
@@ -103,6 +126,12 @@ void ObjectEvents::Wire(TVXObject& object) {
       break;
     case ObjectKind::Sound:
       if (auto* o = dynamic_cast<TVXSound*>(&object)) WireSound(*this, *o);
+      break;
+    case ObjectKind::Flash:
+      if (auto* o = dynamic_cast<TVXFlash*>(&object)) WireFlash(*this, *o);
+      break;
+    case ObjectKind::Browser:
+      if (auto* o = dynamic_cast<TVXBrowser*>(&object)) WireBrowser(*this, *o);
       break;
     case ObjectKind::Companion: WireCompanion(*this, object); break;
     default: break;

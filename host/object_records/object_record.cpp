@@ -19,6 +19,9 @@ const KindRecord* RecordOfKind(ObjectKind kind) {
     case ObjectKind::Timer: return &TimerRecord();
     case ObjectKind::Sound: return &SoundRecord();
     case ObjectKind::Video: return &VideoRecord();
+    case ObjectKind::Flash: return &FlashRecord();
+    case ObjectKind::Browser: return &BrowserRecord();
+    case ObjectKind::Plugin: return &PluginRecord();
     default: return nullptr;
   }
 }

@@ -51,6 +51,9 @@ const KindRecord& ShapeRecord();
 const KindRecord& TimerRecord();
 const KindRecord& SoundRecord();
 const KindRecord& VideoRecord();
+const KindRecord& FlashRecord();
+const KindRecord& BrowserRecord();
+const KindRecord& PluginRecord();
 
 // The header's trailing characters t0, t1, ... by the conventions of the
 // records: flags are bytes, colours three bytes, digits decimal characters.

@@ -8,6 +8,7 @@
 #include "host/pages.h"
 #include "host/vx_form.h"
 #include "objects/methods/families.h"
+#include "objects/vx_hosted.h"
 #include "objects/page_objects.h"
 #include "objects/vx_media.h"
 #include "objects/vx_native.h"
@@ -124,6 +125,7 @@ void Size(MethodCall& m) {
   r.width = m.Int(1);
   r.height = m.Int(2);
   m.object.SetBounds(r);
+  if (auto* plugin = As<TVXMPlugin>(m.object)) DrawPlugin(m.app, *plugin);
 }
 
 void Cursor(MethodCall& m) {

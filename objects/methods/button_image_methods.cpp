@@ -2,6 +2,7 @@
 // loop and the transparent colour of its bitmap.
 
 #include "objects/methods/families.h"
+#include "objects/vx_hosted.h"
 #include "objects/vx_button.h"
 #include "objects/vx_image.h"
 #include "objects/vx_media.h"
@@ -48,10 +49,10 @@ void Centre(MethodCall& m) {
   }
 }
 
-// Flash movies take it too, once they are loaded.
 void Loop(MethodCall& m) {
   if (auto* image = As<TVXImage>(m.object)) image->SetLoop(m.Flag(1));
   else if (auto* sound = As<TVXSound>(m.object)) sound->Loop = m.Flag(1);
+  else if (auto* flash = As<TVXFlash>(m.object)) flash->Player().SetLoop(m.Flag(1));
 }
 
 void TransparentColour(MethodCall& m) {

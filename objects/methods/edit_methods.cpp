@@ -2,6 +2,7 @@
 // character case, hover and focus colours, select-all, border and bevels.
 
 #include "objects/methods/families.h"
+#include "objects/vx_hosted.h"
 #include "objects/vx_button.h"
 #include "objects/vx_edit.h"
 #include "objects/vx_shape.h"
@@ -43,10 +44,10 @@ void MaxLength(MethodCall& m) {
   if (auto* edit = As<TVXEdit>(m.object)) edit->SetMaxLength(m.Int(1));
 }
 
-// Browsers take it too, once they are loaded.
 void TabOrder(MethodCall& m) {
   if (auto* edit = As<TVXEdit>(m.object)) edit->MoveInTabOrder(m.Int(1));
   else if (auto* button = As<TVXButton>(m.object)) button->MoveInTabOrder(m.Int(1));
+  else if (auto* browser = As<TVXBrowser>(m.object)) browser->MoveInTabOrder(m.Int(1));
 }
 
 void CharCase(MethodCall& m) {
@@ -73,8 +74,8 @@ void AutoSelect(MethodCall& m) {
   if (auto* edit = As<TVXEdit>(m.object)) edit->SetAutoSelect(m.Flag(1));
 }
 
-// Shapes: the outline style; edits: the border. Browsers (as a flag, their
-// 3-D borders) once they are loaded.
+// Shapes: the outline style; edits: the border; browsers (as a flag) their
+// 3-D borders.
 void Border(MethodCall& m) {
   if (auto* shape = As<VxShapeObject>(m.object)) {
     platform::Pen pen = shape->Shape.Pen();
@@ -82,6 +83,8 @@ void Border(MethodCall& m) {
     shape->Shape.SetPen(pen);
   } else if (auto* edit = As<TVXEdit>(m.object)) {
     edit->SetBorderStyle(BorderStyleFromCode(m.Int(1), edit->BorderStyle()));
+  } else if (auto* browser = As<TVXBrowser>(m.object)) {
+    browser->SetUiFlag(platform::kDontUse3DBorders, !m.Flag(1));
   }
 }
 

@@ -18,6 +18,7 @@ std::span<const MethodRow> ShapeMethods();        // 43-48, 70
 std::span<const MethodRow> TimerMethods();         // 69
 std::span<const MethodRow> EventScriptMethods();  // 71-76
 std::span<const MethodRow> MediaMethods();        // 50-57, 77-79, 89
+std::span<const MethodRow> HostedMethods();       // 49, 58-67, 80-88
 
 // "All" in the method table: every kind whose component is a visual
 // control, so every kind but timer and sound.
@@ -33,3 +34,9 @@ T* As(TVXObject& object) {
 }
 
 }  // namespace vx::methods
+
+namespace vx {
+class TVXMPlugin;
+// Code 8 on a plug-in host: its plug-in's Draw with a null device context.
+void DrawPlugin(Application& app, TVXMPlugin& plugin);
+}  // namespace vx

@@ -8,6 +8,7 @@
 #include "host/media_playback.h"
 #include "host/path_macros.h"
 #include "objects/methods/families.h"
+#include "objects/vx_hosted.h"
 #include "objects/vx_media.h"
 #include "util/error.h"
 
@@ -53,11 +54,21 @@ void Delay(MethodCall& m) {
   if (auto* sound = As<TVXSound>(m.object)) sound->DelayBetweenLoops = m.Int(1);
 }
 
-void Play(MethodCall& m) { PlayMedia(m.app, m.page, m.object); }
+void Play(MethodCall& m) {
+  if (auto* flash = As<TVXFlash>(m.object)) flash->Player().Play();
+  else PlayMedia(m.app, m.page, m.object);
+}
 void Pause(MethodCall& m) { PauseMedia(m.page, m.object); }
-void Stop(MethodCall& m) { StopMedia(m.page, m.object); }
+void Stop(MethodCall& m) {
+  if (auto* flash = As<TVXFlash>(m.object)) flash->Player().Stop();
+  else StopMedia(m.page, m.object);
+}
 
 void Load(MethodCall& m) {
+  if (auto* flash = As<TVXFlash>(m.object)) {
+    flash->Player().SetMovie(ParsePathDirect(m.app, m.Text(1)));
+    return;
+  }
   if (As<TVXSound>(m.object) == nullptr && As<TVXVideo>(m.object) == nullptr) return;
   LoadMedia(m.page, m.object, ParsePathDirect(m.app, m.Text(1)));
 }

@@ -13,14 +13,14 @@ namespace {
 using Family = std::span<const MethodRow> (*)();
 
 // Codes 21 and 46 do nothing. The codes of sounds, videos, Flash movies,
-// browsers and plug-ins alone (49-67, 77-89) come with those kinds: a family
-// file of their own, one line here. Their share of codes that other kinds
-// have too (0, 7, 8, 27, 34, 42) goes into the handlers that have the code.
-// Code 57 (load a file) comes with them, for pictures too.
+// browsers and plug-ins alone (49-67, 77-89) have family files of their
+// own; their share of codes that other kinds have too (0, 7, 8, 27, 34, 42)
+// goes into the handlers that have the code. Code 57 (load a file) serves
+// pictures too.
 constexpr Family kFamilies[] = {
     methods::ArrangementMethods, methods::TextLookMethods, methods::EditMethods,
     methods::ButtonImageMethods, methods::ShapeMethods,    methods::TimerMethods,
-    methods::EventScriptMethods, methods::MediaMethods,
+    methods::EventScriptMethods, methods::MediaMethods,    methods::HostedMethods,
 };
 
 constexpr int kCodeCount = 90;  // 0 ... 89

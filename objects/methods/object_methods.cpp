@@ -6,9 +6,11 @@
 #include "host/pages.h"
 #include "host/vx_form.h"
 #include "objects/page_objects.h"
+#include "objects/vx_hosted.h"
 #include "script/shift.h"
 #include "script/text_primitives.h"
 #include "util/conversions.h"
+#include "util/error.h"
 #include "util/text_forms.h"
 #include "util/text_search.h"
 #include "values/expressions.h"
@@ -64,8 +66,13 @@ void DoObjAction(Application& app, const std::string& methodText, const std::str
   if (handler == nullptr) return;
   MethodCall call{app, *page, *object, objectName, args};
   handler(call);
-  // A browser is refreshed after every method (errors ignored) once the
-  // browser kind has its methods.
+  // A browser is refreshed after every method; that refresh may fail alone.
+  if (auto* browser = dynamic_cast<TVXBrowser*>(page->Components().Find("OBJ" + objectName))) {
+    try {
+      browser->Browser().Refresh();
+    } catch (const Error&) {
+    }
+  }
 }
 
 }  // namespace vx

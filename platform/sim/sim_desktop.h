@@ -9,6 +9,7 @@
 #include "platform/sim/sim_display.h"
 #include "platform/sim/sim_files.h"
 #include "platform/sim/sim_forms.h"
+#include "platform/sim/sim_hosted.h"
 #include "platform/sim/sim_log.h"
 #include "platform/sim/sim_loop.h"
 #include "platform/sim/sim_media.h"
@@ -40,7 +41,7 @@ class SimDesktop {
   SimPictures pictures;
   SimInput input;
   SimProcess process{log, loop, codePages};
-  SimHosted hosted;
+  SimHosted hosted{log, loop, files};
   SimClipboard clipboard{codePages};
   SimRegistry registry{codePages};
   SimMedia media{log, loop, files};

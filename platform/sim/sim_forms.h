@@ -18,6 +18,8 @@ class SimLoop;
 class SimForms;
 class SimSurface;
 class SimControl;
+template <typename>
+class SimHostedControl;
 
 class SimLabel : public platform::Label {
  public:
@@ -130,6 +132,8 @@ class SimWindow : public platform::Window {
   friend class SimEditBox;
   friend class SimButton;
   friend class SimVideoWindow;
+  template <typename>
+  friend class SimHostedControl;
   void AddControl(SimControl* control);
   void RemoveControl(SimControl* control);
   void RaiseControl(SimControl* control);

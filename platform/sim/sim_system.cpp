@@ -170,19 +170,5 @@ void SimProcess::Terminate(int exitCode) {
   throw ProcessExited{exitCode};
 }
 
-namespace {
-class SimFlashPlayer : public platform::FlashPlayer {
- public:
-  void SetVisible(bool visible) override { visible_ = visible; }
-
- private:
-  bool visible_ = true;
-};
-}  // namespace
-
-std::unique_ptr<platform::FlashPlayer> SimHosted::CreateFlashPlayer(platform::Window&) {
-  if (!flashInstalled_) return nullptr;
-  return std::make_unique<SimFlashPlayer>();
-}
 
 }  // namespace vx::sim

@@ -126,13 +126,5 @@ class SimProcess : public platform::Process {
   int exitCode_ = -1;
 };
 
-class SimHosted : public platform::HostedControls {
- public:
-  void SetFlashInstalled(bool installed) { flashInstalled_ = installed; }
-  std::unique_ptr<platform::FlashPlayer> CreateFlashPlayer(platform::Window& owner) override;
-
- private:
-  bool flashInstalled_ = false;
-};
 
 }  // namespace vx::sim

@@ -1,5 +1,7 @@
 #include "platform/win32/win32_common.h"
 
+#include <cstdio>
+
 #include "platform/win32/win32_text.h"
 #include "util/error.h"
 
@@ -18,6 +20,20 @@ std::string LastErrorText() {
 }
 
 void ThrowLastError(const std::string& what) { throw OsError(what + ": " + LastErrorText()); }
+
+std::string HresultText(HRESULT hr) {
+  char code[16];
+  std::snprintf(code, sizeof code, "0x%08lX", static_cast<unsigned long>(hr));
+  wchar_t* text = nullptr;
+  const DWORD n = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
+                                     FORMAT_MESSAGE_IGNORE_INSERTS,
+                                 nullptr, static_cast<DWORD>(hr), 0, reinterpret_cast<LPWSTR>(&text), 0, nullptr);
+  std::string message = n > 0 && text != nullptr ? Narrow(std::wstring_view(text, n)) : std::string();
+  if (text != nullptr) LocalFree(text);
+  while (!message.empty() && (message.back() == '\r' || message.back() == '\n' || message.back() == ' '))
+    message.pop_back();
+  return message.empty() ? std::string("Error ") + code : message + " (" + code + ")";
+}
 
 void Trace(const std::string& line) {
   static const std::wstring path = [] {

@@ -20,6 +20,9 @@ std::string LastErrorText();
 // Throws vx::OsError with what and the last error's message.
 [[noreturn]] void ThrowLastError(const std::string& what);
 
+// The system's message for a COM result, with its code.
+std::string HresultText(HRESULT hr);
+
 // One line of the diagnostic trace (UTF-8), when VEXORELLE_TRACE names a file.
 void Trace(const std::string& line);
 

@@ -44,20 +44,6 @@ class Com {
   T* p_ = nullptr;
 };
 
-std::string HresultText(HRESULT hr) {
-  char code[16];
-  std::snprintf(code, sizeof code, "0x%08lX", static_cast<unsigned long>(hr));
-  wchar_t* text = nullptr;
-  const DWORD n = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
-                                     FORMAT_MESSAGE_IGNORE_INSERTS,
-                                 nullptr, static_cast<DWORD>(hr), 0, reinterpret_cast<LPWSTR>(&text), 0, nullptr);
-  std::string message = n > 0 && text != nullptr ? Narrow(std::wstring_view(text, n)) : std::string();
-  if (text != nullptr) LocalFree(text);
-  while (!message.empty() && (message.back() == '\r' || message.back() == '\n' || message.back() == ' '))
-    message.pop_back();
-  return message.empty() ? std::string("DirectShow error ") + code : message + " (" + code + ")";
-}
-
 void Check(HRESULT hr, const std::string& what) {
   if (FAILED(hr)) throw OsError(what + ": " + HresultText(hr));
 }

@@ -10,6 +10,7 @@
 #include "platform/win32/win32_media.h"
 #include "platform/win32/win32_pictures.h"
 #include "platform/win32/win32_registry.h"
+#include "platform/win32/win32_hosted.h"
 #include "platform/win32/win32_system.h"
 
 namespace vx::win32 {
@@ -34,7 +35,7 @@ class Win32Platform {
   Win32Pictures pictures_;
   Win32Input input_;
   Win32Process process_;
-  Win32Hosted hosted_;
+  Win32Hosted hosted_{loop_};
   Win32Clipboard clipboard_;
   Win32Registry registry_;
   Win32Media media_{loop_};

@@ -99,27 +99,5 @@ bool Win32Input::SwitchKeyboardLayout(const std::string& name) {
   return LoadKeyboardLayoutW(Widen(name).c_str(), KLF_ACTIVATE) != nullptr;
 }
 
-namespace {
-class Win32FlashPlayer : public platform::FlashPlayer {
- public:
-  explicit Win32FlashPlayer(IUnknown* control) : control_(control) {}
-  ~Win32FlashPlayer() override { control_->Release(); }
-  void SetVisible(bool visible) override { visible_ = visible; }
-
- private:
-  IUnknown* control_;
-  bool visible_ = false;
-};
-}  // namespace
-
-std::unique_ptr<platform::FlashPlayer> Win32Hosted::CreateFlashPlayer(platform::Window&) {
-  CLSID clsid;
-  if (FAILED(CLSIDFromProgID(L"ShockwaveFlash.ShockwaveFlash", &clsid))) return nullptr;
-  IUnknown* control = nullptr;
-  if (FAILED(CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IUnknown, reinterpret_cast<void**>(&control))) ||
-      control == nullptr)
-    return nullptr;
-  return std::make_unique<Win32FlashPlayer>(control);
-}
 
 }  // namespace vx::win32

@@ -59,9 +59,5 @@ class Win32Process : public platform::Process {
   void SoundSpeaker(unsigned frequency, unsigned duration) override;
 };
 
-class Win32Hosted : public platform::HostedControls {
- public:
-  std::unique_ptr<platform::FlashPlayer> CreateFlashPlayer(platform::Window& owner) override;
-};
 
 }  // namespace vx::win32

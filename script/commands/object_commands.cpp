@@ -27,8 +27,7 @@ constexpr CommandRow kRows[] = {
     {40, CreateObject},
 };
 
-// Kinds as scripts name them (lower case). Flash movies and browsers come
-// with their hosted controls; until then they fail like an unknown kind.
+// Kinds as scripts name them (lower case).
 struct KindRow {
   std::string_view kind;
   std::string_view className;
@@ -40,6 +39,7 @@ constexpr KindRow kKinds[] = {
     {"rectangle", "TVXShape", stRectangle},  {"circle", "TVXShape", stEllipse},
     {"line", "TVXShape", stLine},            {"hotspot", "TVXShape", stHotSpot},
     {"timer", "TVXTimer", std::nullopt},     {"sound", "TVXSound", std::nullopt},
+    {"flash", "TVXFlash", std::nullopt},     {"browser", "TVXBrowser", std::nullopt},
 };
 
 std::string Lower(std::string text) {

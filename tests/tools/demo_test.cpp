@@ -146,5 +146,21 @@ TEST_F(DemoTest, TheMediaPagePlaysItsChimeAndItsVideo) {
   EXPECT_EQ(playing.frames.front().image.At(180, 180), (Rgba{0, 160, 64, 255}));
 }
 
+TEST_F(DemoTest, TheWebPageShowsItsEmbeddedPageAndItsVxLinkRunsAScript) {
+  if (!fs::exists(kFont)) GTEST_SKIP() << "fonts-dejavu-core is not installed";
+  const std::string trace = Play();
+  EXPECT_EQ(status, 0) << trace;
+  const auto shown = trace.find("browser on VX_APPLICATION_FORM6: navigate ");
+  ASSERT_NE(shown, std::string::npos) << trace;
+  EXPECT_NE(trace.find("VXTEMP\\lesson.htm", shown), std::string::npos) << trace;
+  EXPECT_NE(trace.find("$_vx = \"hello\""), std::string::npos) << trace;
+  EXPECT_EQ(trace.find("navigate vx:hello"), std::string::npos) << trace;
+  const platform::Picture web = Shot("10-web.png");
+  ASSERT_FALSE(web.frames.empty());
+  // The pane, and below it the text the link's script wrote.
+  EXPECT_EQ(web.frames.front().image.At(300, 200), (Rgba{255, 255, 255, 255}));
+  EXPECT_GT(InkInRows(web, 340, 360, Rgba{0xF0, 0xF0, 0xF0, 255}), 20);
+}
+
 }  // namespace
 }  // namespace vx

@@ -158,6 +158,10 @@ class TourPlayer {
       ActivePage().RequestClose();
     } else if (a == "screenshot") {
       Screenshot(step);
+    } else if (a == "link" || a == "newwindow" || a == "progress" || a == "status" || a == "title") {
+      BrowserEvent(step);
+    } else if (a == "fscommand" || a == "flashcall") {
+      FlashEvent(step);
     } else {
       Fail("unknown action \"" + a + "\"");
     }
@@ -205,6 +209,51 @@ class TourPlayer {
       Fail("choose: file, files, folder, color or font");
     }
     return answer;
+  }
+
+  // The text after the first n words of the line, as written.
+  std::string After(const TourStep& step, std::size_t n) const {
+    std::size_t at = 0;
+    for (std::size_t i = 0; i < n; ++i) {
+      at = step.rest.find_first_not_of(" \t", at);
+      if (at == std::string::npos) return {};
+      at = step.rest.find_first_of(" \t", at);
+      if (at == std::string::npos) return {};
+    }
+    at = step.rest.find_first_not_of(" \t", at);
+    return at == std::string::npos ? std::string() : Utf8ToCp1256(step.rest.substr(at));
+  }
+
+  // link|newwindow X Y ADDRESS, progress X Y N MAX, status|title X Y TEXT:
+  // the browser at that point of the active page.
+  void BrowserEvent(const TourStep& step) {
+    sim::SimBrowser* browser = sim::SimHosted::BrowserAt(ActivePage(), {Number(step, 0), Number(step, 1)});
+    if (browser == nullptr) Fail(step.action + ": no browser at " + step.words[0] + "," + step.words[1]);
+    const std::string& a = step.action;
+    if (a == "progress") {
+      browser->RaiseProgress(Number(step, 2), Number(step, 3));
+      return;
+    }
+    const std::string text = After(step, 2);
+    if (text.empty() && (a == "link" || a == "newwindow")) Fail(a + ": an address is missing");
+    if (a == "link") browser->ClickLink(text);
+    else if (a == "newwindow") browser->RequestNewWindow(text);
+    else if (a == "status") browser->RaiseStatusText(text);
+    else browser->RaiseTitle(text);
+    // The page arrives from the loop.
+    desktop_.loop.RunPosted();
+  }
+
+  // fscommand X Y COMMAND [ARGS], flashcall X Y REQUEST: the movie there.
+  void FlashEvent(const TourStep& step) {
+    sim::SimFlashPlayer* flash = sim::SimHosted::FlashAt(ActivePage(), {Number(step, 0), Number(step, 1)});
+    if (flash == nullptr) Fail(step.action + ": no Flash movie at " + step.words[0] + "," + step.words[1]);
+    if (step.action == "flashcall") {
+      flash->RaiseFlashCall(After(step, 2));
+      return;
+    }
+    if (step.words.size() < 3) Fail("fscommand: a command is missing");
+    flash->RaiseFSCommand(Utf8ToCp1256(step.words[2]), After(step, 3));
   }
 
   void Screenshot(const TourStep& step) {
