@@ -32,6 +32,8 @@ class LiveProcess : public platform::Process {
   }
   std::uint32_t RandomSeed() override { return sim_.RandomSeed(); }
   std::string CommandLine() override { return sim_.CommandLine(); }
+  unsigned SystemCodePage() override { return sim_.SystemCodePage(); }
+  bool UseTextCodePage(unsigned codePage) override { return sim_.UseTextCodePage(codePage); }
   platform::MemoryStatus QueryMemory() override { return sim_.QueryMemory(); }
   bool IsOnline() override { return sim_.IsOnline(); }
   void ShellOpen(const std::string& file, const std::string& parameters, int showMode) override;
