@@ -40,4 +40,9 @@ void Persian(const std::string& exe, const std::string& workdir);
 // examples/demo: its Persian page's caption and buttons as Unicode.
 void PersianDemo(const std::string& exe, const std::string& workdir);
 
+// tests/wine/plugin with testplugin.dll: the plug-in's start sequence with
+// the host's window, its drawing in the host, and codes 65, 66, 67 and 8;
+// kept as plugin-start.bmp and plugin.bmp.
+void Plugin(const std::string& exe, const std::string& workdir);
+
 }  // namespace vxe2e

@@ -103,6 +103,7 @@ const std::map<std::string, Scenario>& Scenarios() {
       {"persian", Persian},
       {"persian-demo", PersianDemo},
       {"media", Media},
+      {"plugin", Plugin},
       {"startup-failure",
        [](const std::string& player, const std::string& workdir) {
          StartupFailure(CopyOfPlayer(player, workdir, "damaged.exe"), workdir);
