@@ -45,4 +45,10 @@ void PersianDemo(const std::string& exe, const std::string& workdir);
 // kept as plugin-start.bmp and plugin.bmp.
 void Plugin(const std::string& exe, const std::string& workdir);
 
+// tests/wine/flash-missing: the missing-player box, then the end.
+void FlashMissing(const std::string& exe, const std::string& workdir);
+// tests/wine/flash-ignored: the page loads without its movie; kept as
+// flash-ignored.bmp.
+void FlashIgnored(const std::string& exe, const std::string& workdir);
+
 }  // namespace vxe2e

@@ -104,6 +104,8 @@ const std::map<std::string, Scenario>& Scenarios() {
       {"persian-demo", PersianDemo},
       {"media", Media},
       {"plugin", Plugin},
+      {"flash-missing", FlashMissing},
+      {"flash-ignored", FlashIgnored},
       {"startup-failure",
        [](const std::string& player, const std::string& workdir) {
          StartupFailure(CopyOfPlayer(player, workdir, "damaged.exe"), workdir);
