@@ -173,19 +173,35 @@ class Win32Browser : public HostedControl<platform::WebBrowser> {
 
  private:
   static void Check(HRESULT hr, const char* what) {
-    if (FAILED(hr)) throw OsError(std::string(what) + " failed");
+    if (FAILED(hr)) throw OsError(std::string(what) + ": " + HresultText(hr));
   }
+  // Without a document the control's own failure says nothing useful
+  // (a browser without an HTML engine never gets one).
   void Exec(OLECMDID command, OLECMDEXECOPT option, const char* what) {
+    if (!HasDocument()) throw OsError(std::string(what) + ": no page is loaded");
     Check(browser_->ExecWB(command, option, nullptr, nullptr), what);
   }
-  // Messages keep flowing while the document loads; a document that never
-  // completes (no HTML engine) gives up after a minute rather than hang.
+  bool HasDocument() const {
+    IDispatch* document = nullptr;
+    if (FAILED(browser_->get_Document(&document)) || document == nullptr) return false;
+    document->Release();
+    return true;
+  }
+  // A navigation that ended without a document (no HTML engine, an address
+  // that failed) leaves the ready state short of complete for good.
+  bool NothingLoading() const {
+    VARIANT_BOOL busy = VARIANT_FALSE;
+    if (FAILED(browser_->get_Busy(&busy)) || busy != VARIANT_FALSE) return false;
+    return !HasDocument();
+  }
+  // Messages keep flowing while the document loads. Nothing to wait for
+  // ends the wait at once; a document that never completes, after a minute.
   void WaitUntilComplete() {
     const DWORD start = GetTickCount();
     for (;;) {
       READYSTATE state = READYSTATE_UNINITIALIZED;
       if (FAILED(browser_->get_ReadyState(&state)) || state == READYSTATE_COMPLETE) return;
-      if (GetTickCount() - start > 60000) return;
+      if (NothingLoading() || GetTickCount() - start > 60000) return;
       MSG msg;
       while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
         TranslateMessage(&msg);

@@ -51,4 +51,9 @@ void FlashMissing(const std::string& exe, const std::string& workdir);
 // flash-ignored.bmp.
 void FlashIgnored(const std::string& exe, const std::string& workdir);
 
+// tests/wine/browser without an HTML engine: the control is made, the start
+// page reaches the before-navigate script, a "vx:" link its script, print
+// fails at once, and the page goes on.
+void Browser(const std::string& exe, const std::string& workdir);
+
 }  // namespace vxe2e

@@ -106,6 +106,7 @@ const std::map<std::string, Scenario>& Scenarios() {
       {"plugin", Plugin},
       {"flash-missing", FlashMissing},
       {"flash-ignored", FlashIgnored},
+      {"browser", Browser},
       {"startup-failure",
        [](const std::string& player, const std::string& workdir) {
          StartupFailure(CopyOfPlayer(player, workdir, "damaged.exe"), workdir);
