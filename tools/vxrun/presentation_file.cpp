@@ -2,6 +2,8 @@
 
 #include <fstream>
 
+#include "util/presentation_code_page.h"
+
 namespace vx::tools {
 
 bool ReadWholeFile(const std::string& path, std::string& bytes) {
@@ -20,9 +22,19 @@ std::string FileNameOf(const std::string& path) {
   return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
+namespace {
+constexpr const char* kOwnFolder = "C:\\Presentation\\";
+}  // namespace
+
 void PlaceOwnExecutable(sim::SimDesktop& desktop, std::string executableBytes, const std::string& fileName) {
-  desktop.files.SetOwnExecutable("C:\\Presentation\\" + fileName, std::move(executableBytes));
+  desktop.files.SetOwnExecutable(kOwnFolder + fileName, std::move(executableBytes));
   desktop.files.UseResourcesOfOwnExecutable();
+}
+
+std::string PlayerCommandLine(const std::string& fileName, std::optional<unsigned> codePage) {
+  std::string line = "\"" + std::string(kOwnFolder) + fileName + "\"";
+  if (codePage) line += " " + std::string(kCodePageSwitch) + std::to_string(*codePage);
+  return line;
 }
 
 }  // namespace vx::tools

@@ -4,6 +4,7 @@
 // player's own file, its resources read by the PE reader. The program part
 // of the file is never run.
 
+#include <optional>
 #include <string>
 
 #include "platform/sim/sim_desktop.h"
@@ -19,5 +20,10 @@ std::string FileNameOf(const std::string& path);
 
 // The simulated disk keeps the only copy of the bytes.
 void PlaceOwnExecutable(sim::SimDesktop& desktop, std::string executableBytes, const std::string& fileName);
+
+// The player's command line as the presentation's process sees it: its own
+// file, and the user's code-page switch when there is one (the runtime reads
+// the switch there, as on Windows).
+std::string PlayerCommandLine(const std::string& fileName, std::optional<unsigned> codePage);
 
 }  // namespace vx::tools
