@@ -83,9 +83,10 @@ int Play(const std::string& executable, const std::string& traceFile, std::optio
   sandbox.Load(files, desktop.registry);
 
   std::unique_ptr<vx::live::LiveSession> session;
-  vx::live::LiveDialogs dialogs(desktop.dialogs, desktop.log,
+  vx::live::LiveDialogs dialogs(desktop.log, desktop.codePages, desktop.files,
+                                {sandbox.DataFolder(), RealFolderOf(executable), std::string(vx::tools::kOwnFolder)},
                                 [&session] { return session ? session->Window().Native() : nullptr; });
-  vx::live::LiveProcess process(desktop.process, desktop.log, files, sandbox.DataFolder() + "/opened",
+  vx::live::LiveProcess process(desktop.process, desktop.log, desktop.codePages, files, sandbox.DataFolder() + "/opened",
                                 [&session] { return session ? session->Window().Native() : nullptr; });
   vx::platform::Platform platform{desktop.forms,   desktop.loop,      dialogs,          files,
                                   desktop.display, desktop.fonts,     desktop.pictures, desktop.input,

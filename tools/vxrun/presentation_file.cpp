@@ -22,17 +22,13 @@ std::string FileNameOf(const std::string& path) {
   return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-namespace {
-constexpr const char* kOwnFolder = "C:\\Presentation\\";
-}  // namespace
-
 void PlaceOwnExecutable(sim::SimDesktop& desktop, std::string executableBytes, const std::string& fileName) {
-  desktop.files.SetOwnExecutable(kOwnFolder + fileName, std::move(executableBytes));
+  desktop.files.SetOwnExecutable(std::string(kOwnFolder) + "\\" + fileName, std::move(executableBytes));
   desktop.files.UseResourcesOfOwnExecutable();
 }
 
 std::string PlayerCommandLine(const std::string& fileName, std::optional<unsigned> codePage) {
-  std::string line = "\"" + std::string(kOwnFolder) + fileName + "\"";
+  std::string line = "\"" + std::string(kOwnFolder) + "\\" + fileName + "\"";
   if (codePage) line += " " + std::string(kCodePageSwitch) + std::to_string(*codePage);
   return line;
 }

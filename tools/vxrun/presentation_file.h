@@ -6,6 +6,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "platform/sim/sim_desktop.h"
 
@@ -17,6 +18,9 @@ bool ReadWholeFile(const std::string& path, std::string& bytes);
 
 // The last part of a Unix path.
 std::string FileNameOf(const std::string& path);
+
+// The Windows folder the player's own file is placed in.
+inline constexpr std::string_view kOwnFolder = "C:\\Presentation";
 
 // The simulated disk keeps the only copy of the bytes.
 void PlaceOwnExecutable(sim::SimDesktop& desktop, std::string executableBytes, const std::string& fileName);
