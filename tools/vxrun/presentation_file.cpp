@@ -1,5 +1,6 @@
 #include "tools/vxrun/presentation_file.h"
 
+#include <filesystem>
 #include <fstream>
 
 #include "util/presentation_code_page.h"
@@ -7,6 +8,9 @@
 namespace vx::tools {
 
 bool ReadWholeFile(const std::string& path, std::string& bytes) {
+  // A folder opens as a stream on Linux and reports an absurd size.
+  std::error_code error;
+  if (!std::filesystem::is_regular_file(path, error)) return false;
   std::ifstream in(path, std::ios::binary | std::ios::ate);
   if (!in) return false;
   const std::streamoff size = in.tellg();
