@@ -18,6 +18,7 @@
 #include "host/terminate.h"
 #include "host/vx_form.h"
 #include "platform/live/live_dialogs.h"
+#include "platform/live/live_hosted.h"
 #include "platform/live/live_process.h"
 #include "platform/live/live_session.h"
 #include "platform/live/message_dialog.h"
@@ -88,9 +89,10 @@ int Play(const std::string& executable, const std::string& traceFile, std::optio
                                 [&session] { return session ? session->Window().Native() : nullptr; });
   vx::live::LiveProcess process(desktop.process, desktop.log, desktop.codePages, files, sandbox.DataFolder() + "/opened",
                                 [&session] { return session ? session->Window().Native() : nullptr; });
+  vx::live::LiveHosted hosted(desktop.hosted, desktop.log);
   vx::platform::Platform platform{desktop.forms,   desktop.loop,      dialogs,          files,
                                   desktop.display, desktop.fonts,     desktop.pictures, desktop.input,
-                                  process,         desktop.hosted,    desktop.clipboard, desktop.registry,
+                                  process,         hosted,            desktop.clipboard, desktop.registry,
                                   desktop.media};
   auto flush = [&] {
     if (traceOut.is_open()) trace.Flush(desktop.log);
