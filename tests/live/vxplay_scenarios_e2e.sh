@@ -10,6 +10,11 @@
 #            strace where it is present; $HOME, $TMPDIR and the executable's
 #            folder are compared before and after); a second run reads them
 #            back.
+#   dialogs: the presentation asks for a file (the person types a path
+#            outside every folder the player knows) and a colour (the person
+#            clicks Select); it gets the Windows path on drive Z, reads the
+#            file's text, and the colour; GTK's own state (its settings, the
+#            recently used files) is not written in the home either.
 #   vxplay_scenarios_e2e.sh SCENARIO VXPLAY VXPACK SOURCE_DIR WORK_DIR
 # Every process runs under a timeout; every wait polls a condition.
 set -euo pipefail
@@ -46,9 +51,14 @@ pids+=($!)
 display_ready() { [ -s "$work/display" ] && grep -q '^[0-9]' "$work/display"; }
 wait_for 10 display_ready
 number=$(head -1 "$work/display")
-# A fresh home as a desktop has it: with its data folder, empty.
-mkdir -p "$work/home/.local/share" "$work/tmp"
+# A fresh home as a desktop has it: its data, configuration and cache
+# folders, empty. (Without ~/.cache, GLib makes it, empty, when the file
+# chooser starts.)
+mkdir -p "$work/home/.local/share" "$work/home/.config" "$work/home/.cache" "$work/tmp"
 export DISPLAY=":$number" HOME="$work/home" XDG_DATA_HOME="$work/home/.local/share" TMPDIR="$work/tmp"
+# A desktop has a session bus; without an address GLib would start one for
+# the file chooser and make ~/.cache for it. This one answers nobody.
+export DBUS_SESSION_BUS_ADDRESS="unix:path=$work/no-bus"
 
 mode() {
   pack mode "$work/show/mode.exe" <<'YAML'
@@ -95,14 +105,16 @@ YAML
   echo "vxplay letterboxed the 800 x 600 screen"
 }
 
-# Every path the player changed outside the data folder and the test's own
-# files (the trace), from an strace log.
+# Every path the player changed outside the data folder of the presentation
+# (NAME, "sandbox" unless given) and the test's own files (the trace), from
+# an strace log.
 changed_outside() {
+  local name=${2:-sandbox}
   local changing='(mkdir|mkdirat|rename|renameat|renameat2|unlink|unlinkat|rmdir|link|linkat|symlink|symlinkat'
   changing+='|truncate|chmod|fchmodat|chown|lchown|fchownat|utime|utimes|utimensat|mknod|mknodat)'
   grep -E "^[0-9]+ +((open|openat|creat)\(.*(O_WRONLY|O_RDWR|O_CREAT|O_TRUNC)|$changing\()" "$1" |
     grep -v ' = -1 ' | grep -oE '"[^"]*"' | tr -d '"' |
-    grep -vE "^($XDG_DATA_HOME/vexorelle(/sandbox(/.*)?)?$|$work/trace[0-9].txt$|/dev/|/proc/)" || true
+    grep -vE "^($XDG_DATA_HOME/vexorelle(/$name(/.*)?)?$|$work/trace[0-9].txt$|/dev/|/proc/)" || true
 }
 
 # Files with their size and time; folders by name (the data folder's parent
@@ -181,8 +193,85 @@ YAML
   echo "vxplay kept the file, the registry value and the INI key in the data folder only"
 }
 
+# A visible dialog of the player other than the one given (GTK names an
+# untitled dialog after the program).
+dialog_other_than() { timeout 5 xdotool search --onlyvisible --name '^vxplay$' 2>/dev/null | grep -vx "${1:-none}" | head -1; }
+
+dialogs() {
+  pack dialogs "$work/show/dialogs.exe" <<'YAML'
+title: Dialogs
+key: 8
+splash: false
+pages:
+  - name: Main
+    caption: Asks
+    width: 300
+    height: 200
+    show-script: |
+      26("Text|*.txt|All files|*.*")
+      41("C:\chosen.txt",$_file)
+      $t=11($_file)
+      41("C:\chosen-text.txt",$t)
+      29(10,200,30)
+      41("C:\color.txt",$_color)
+      9
+YAML
+  mkdir -p "$work/outside"
+  printf 'outside-text' >"$work/outside/story.txt"
+  local before_home
+  before_home=$(listing "$HOME")
+  local tracer=()
+  if command -v strace >/dev/null; then tracer=(strace -f -qq -o "$work/strace.txt" -e trace=%file,%desc); fi
+  timeout 120 "${tracer[@]}" "$vxplay" --trace "$work/trace1.txt" "$work/show/dialogs.exe" >"$work/vxplay.log" 2>&1 &
+  local pid=$!
+  pids+=("$pid")
+  has_dialog() { [ -n "$(dialog_other_than)" ]; }
+  wait_for 30 has_dialog
+  local open
+  open=$(dialog_other_than)
+  has_other() { [ -n "$(dialog_other_than "$open")" ]; }
+  # The location bar may not take the first keys while the chooser is still
+  # filling itself: the path is typed again until the chooser answers.
+  local tries
+  for ((tries = 0; tries < 5; tries++)); do
+    timeout 5 xdotool windowfocus --sync "$open" 2>/dev/null || true
+    timeout 5 xdotool key ctrl+l
+    timeout 20 xdotool type --delay 20 "$work/outside/story.txt"
+    timeout 5 xdotool key Return
+    if wait_for 8 has_other 2>/dev/null; then break; fi
+  done
+  wait_for 1 has_other
+  local color
+  color=$(dialog_other_than "$open")
+  # Select is the button in the lower right corner; the dialog may still be
+  # placing itself, so the click is repeated until the player goes on.
+  ended() { ! kill -0 "$pid" 2>/dev/null; }
+  for ((tries = 0; tries < 5; tries++)); do
+    eval "$(timeout 5 xdotool getwindowgeometry --shell "$color" 2>/dev/null || echo X=0 Y=0 WIDTH=0 HEIGHT=0)"
+    [ "$WIDTH" -gt 0 ] && timeout 5 xdotool mousemove --sync $((X + WIDTH - 45)) $((Y + HEIGHT - 25)) click 1
+    if wait_for 8 ended 2>/dev/null; then break; fi
+  done
+  wait_for 1 ended
+  local data="$XDG_DATA_HOME/vexorelle/dialogs/disk/C"
+  local want="Z:$(echo "$work/outside/story.txt" | tr '/' '\\')"
+  [ "$(cat "$data/CHOSEN.TXT")" = "$want" ] || { echo "chosen: $(cat "$data/CHOSEN.TXT"), not $want" >&2; exit 1; }
+  # The text comes back with a line end.
+  [ "$(tr -d '\r\n' <"$data/CHOSEN-TEXT.TXT")" = outside-text ] || { echo "the chosen file was not read" >&2; exit 1; }
+  [ "$(cat "$data/COLOR.TXT")" = 0AC81E ] || { echo "colour: $(cat "$data/COLOR.TXT")" >&2; exit 1; }
+  local outside=""
+  if [ -f "$work/strace.txt" ]; then outside=$(changed_outside "$work/strace.txt" dialogs); fi
+  [ "$(listing "$HOME")" = "$before_home" ] || outside+=$'\n'"$(diff <(echo "$before_home") <(listing "$HOME") || true)"
+  if [ -n "${outside//$'\n'/}" ]; then
+    echo "changed outside the data folder:" >&2
+    echo "$outside" >&2
+    exit 1
+  fi
+  echo "vxplay answered the file and colour dialogs in the runtime's forms"
+}
+
 case "$scenario" in
   mode) mode ;;
   sandbox) sandbox ;;
+  dialogs) dialogs ;;
   *) echo "unknown scenario $scenario" >&2; exit 2 ;;
 esac

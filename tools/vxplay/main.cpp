@@ -17,6 +17,7 @@
 #include "host/startup.h"
 #include "host/terminate.h"
 #include "host/vx_form.h"
+#include "platform/live/desktop_state.h"
 #include "platform/live/live_dialogs.h"
 #include "platform/live/live_hosted.h"
 #include "platform/live/live_process.h"
@@ -151,10 +152,19 @@ int main(int argc, char** argv) {
     else return Usage();
   }
   if (executable.empty()) return Usage();
+  vx::live::KeepSettingsInMemory();
+  try {
+    const std::string data = vx::live::DataFolderFor(vx::tools::FileNameOf(executable), std::getenv("XDG_DATA_HOME"),
+                                                     std::getenv("HOME"));
+    vx::live::KeepToolkitFoldersIn(data + "/toolkit");
+  } catch (const std::exception&) {
+    // No data folder at all: Play says so once the dialogs can.
+  }
   if (!gtk_init_check(&argc, &argv)) {
     std::cerr << "vxplay: no display to show the presentation on (vxrun --headless plays it without one)\n";
     return 2;
   }
+  vx::live::TurnOffRecentFiles();
   try {
     return Play(executable, traceFile, codePage);
   } catch (const std::exception& e) {
