@@ -27,6 +27,7 @@ work=$(cd "$work" && pwd)
 pids=()
 cleanup() { for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done; wait 2>/dev/null || true; }
 trap cleanup EXIT
+trap 'echo "failed at line $LINENO: $BASH_COMMAND" >&2' ERR
 
 wait_for() {
   local tenths=$(($1 * 10)); shift
@@ -235,9 +236,9 @@ YAML
   local tries
   for ((tries = 0; tries < 5; tries++)); do
     timeout 5 xdotool windowfocus --sync "$open" 2>/dev/null || true
-    timeout 5 xdotool key ctrl+l
-    timeout 20 xdotool type --delay 20 "$work/outside/story.txt"
-    timeout 5 xdotool key Return
+    timeout 5 xdotool key ctrl+l || true
+    timeout 20 xdotool type --delay 20 "$work/outside/story.txt" || true
+    timeout 5 xdotool key Return || true
     if wait_for 8 has_other 2>/dev/null; then break; fi
   done
   wait_for 1 has_other
