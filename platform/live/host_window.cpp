@@ -6,7 +6,6 @@
 
 #include "platform/input.h"
 #include "platform/live/key_map.h"
-#include "platform/live/typed_text.h"
 
 namespace vx::live {
 
@@ -182,7 +181,7 @@ void HostWindow::OnCommit(GtkIMContext* /*context*/, const gchar* text, gpointer
   std::string typed;
   for (const char* c = text; *c != '\0'; ++c)
     if (static_cast<unsigned char>(*c) >= 0x20 && *c != 0x7F) typed += *c;
-  if (!typed.empty()) host->user_.Type(TypedTextToPresentationBytes(typed));
+  if (!typed.empty()) host->user_.Type(typed);
 }
 
 gboolean HostWindow::OnDelete(GtkWidget* /*widget*/, GdkEvent* /*event*/, gpointer self) {

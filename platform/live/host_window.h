@@ -25,8 +25,9 @@ class VirtualUser {
   // True when the presentation used the key (a shortcut of its own).
   virtual bool KeyDown(int virtualKey) = 0;
   virtual void KeyUp(int virtualKey) = 0;
-  // Bytes in the presentation's code page.
-  virtual void Type(const std::string& bytes) = 0;
+  // Text as the input method gives it (UTF-8); the session stores it in the
+  // presentation's code page.
+  virtual void Type(const std::string& utf8) = 0;
   virtual void CloseRequested() = 0;
 };
 

@@ -13,7 +13,8 @@ namespace vx::live {
 namespace fs = std::filesystem;
 
 int LiveProcess::Ask(const std::string& text, unsigned flags) {
-  return AskWithMessageDialog(parent_ ? parent_() : nullptr, text, "vxplay", flags);
+  // The document's name is the presentation's bytes; the rest is ours.
+  return AskWithMessageDialog(parent_ ? parent_() : nullptr, codePages_.ToSystem(text), "vxplay", flags);
 }
 
 std::optional<std::string> LiveProcess::UriOf(const std::string& document) {

@@ -13,6 +13,7 @@
 
 #include "platform/live/sandboxed_files.h"
 #include "platform/process.h"
+#include "platform/sim/sim_code_pages.h"
 #include "platform/sim/sim_log.h"
 
 namespace vx::live {
@@ -21,9 +22,14 @@ class LiveProcess : public platform::Process {
  public:
   // openFolder: where a document that lives only on the virtual disk is
   // written for the desktop to open (inside the data folder).
-  LiveProcess(platform::Process& sim, sim::SimLog& log, SandboxedFiles& files, std::string openFolder,
-              std::function<GtkWindow*()> parent)
-      : sim_(sim), log_(log), files_(files), openFolder_(std::move(openFolder)), parent_(std::move(parent)) {}
+  LiveProcess(platform::Process& sim, sim::SimLog& log, const sim::SimCodePages& codePages, SandboxedFiles& files,
+              std::string openFolder, std::function<GtkWindow*()> parent)
+      : sim_(sim),
+        log_(log),
+        codePages_(codePages),
+        files_(files),
+        openFolder_(std::move(openFolder)),
+        parent_(std::move(parent)) {}
 
   // The simulated end throws; nothing comes back from it.
   [[noreturn]] void Terminate(int exitCode) override {
@@ -49,6 +55,7 @@ class LiveProcess : public platform::Process {
 
   platform::Process& sim_;
   sim::SimLog& log_;
+  const sim::SimCodePages& codePages_;
   SandboxedFiles& files_;
   std::string openFolder_;
   std::function<GtkWindow*()> parent_;

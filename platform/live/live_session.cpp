@@ -4,6 +4,8 @@
 #include <iostream>
 #include <thread>
 
+#include "platform/live/typed_text.h"
+
 namespace vx::live {
 
 namespace {
@@ -122,8 +124,9 @@ bool LiveSession::KeyDown(int virtualKey) {
 void LiveSession::KeyUp(int virtualKey) {
   Guarded([&] { desktop_.user.KeyUp(virtualKey); });
 }
-void LiveSession::Type(const std::string& bytes) {
-  Guarded([&] { desktop_.user.Type(bytes); });
+void LiveSession::Type(const std::string& utf8) {
+  // The code page is read at each call: the runtime decides it at start-up.
+  Guarded([&] { desktop_.user.Type(TypedTextToPresentationBytes(utf8, desktop_.codePages.Presentation())); });
 }
 void LiveSession::CloseRequested() {
   Guarded([&] {

@@ -43,7 +43,7 @@ class LiveSession : public VirtualUser {
   void Wheel(bool up) override;
   bool KeyDown(int virtualKey) override;
   void KeyUp(int virtualKey) override;
-  void Type(const std::string& bytes) override;
+  void Type(const std::string& utf8) override;
   void CloseRequested() override;
 
  private:

@@ -5,7 +5,6 @@
 
 #include "platform/dialogs.h"
 #include "platform/live/message_buttons.h"
-#include "util/codepage.h"
 
 namespace vx::live {
 
@@ -24,8 +23,8 @@ GtkMessageType TypeOf(unsigned flags) {
 int RunDialog(GtkWindow* parent, const std::string& text, const std::string& caption, unsigned flags) {
   const MessageButtons set = ButtonsOf(flags);
   GtkWidget* dialog = gtk_message_dialog_new(parent, GTK_DIALOG_MODAL, TypeOf(flags), GTK_BUTTONS_NONE, "%s",
-                                             Cp1256ToUtf8(text).c_str());
-  gtk_window_set_title(GTK_WINDOW(dialog), Cp1256ToUtf8(caption).c_str());
+                                             text.c_str());
+  gtk_window_set_title(GTK_WINDOW(dialog), caption.c_str());
   for (const MessageButton& b : set.buttons) gtk_dialog_add_button(GTK_DIALOG(dialog), b.label.c_str(), b.answer);
   // MB_DEFBUTTON2 and 3 choose the button Enter presses.
   const std::size_t defaultButton = (flags >> 8) & 0x3u;

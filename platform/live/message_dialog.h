@@ -8,7 +8,7 @@
 
 namespace vx::live {
 
-// text and caption in the presentation's code page. Shown on the main
+// text and caption in the system's UTF-8. Shown on the main
 // thread: a script thread's box is handed to it and waited for.
 int AskWithMessageDialog(GtkWindow* parent, const std::string& text, const std::string& caption, unsigned flags);
 

@@ -4,6 +4,8 @@
 
 namespace vx::live {
 
-std::string TypedTextToPresentationBytes(std::string_view utf8) { return Utf8ToCp1256(utf8); }
+std::string TypedTextToPresentationBytes(std::string_view utf8, unsigned codePage) {
+  return Utf8ToCodePage(utf8, codePage);
+}
 
 }  // namespace vx::live

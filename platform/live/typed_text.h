@@ -7,9 +7,9 @@
 
 namespace vx::live {
 
-// The presentation's code page; Windows-1256 (Persian and Arabic) until the
-// runtime decides the code page per presentation. Characters the code page
-// lacks become "?", as the system's conversion makes them.
-std::string TypedTextToPresentationBytes(std::string_view utf8);
+// codePage: the presentation's own, as the runtime decided it at start-up.
+// Characters the code page lacks become "?", as the system's conversion
+// makes them.
+std::string TypedTextToPresentationBytes(std::string_view utf8, unsigned codePage);
 
 }  // namespace vx::live

@@ -1,6 +1,6 @@
 // vxplay: plays a presentation executable natively, in one window of the
 // desktop (docs/native-player.md).
-//   vxplay [--trace FILE] FILE.exe
+//   vxplay [--trace FILE] [--codepage=N] FILE.exe
 
 #include <gtk/gtk.h>
 
@@ -10,30 +10,36 @@
 #include <fstream>
 #include <iostream>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "host/application.h"
 #include "host/startup.h"
 #include "host/terminate.h"
 #include "host/vx_form.h"
+#include "platform/live/desktop_state.h"
 #include "platform/live/live_dialogs.h"
+#include "platform/live/live_hosted.h"
 #include "platform/live/live_process.h"
 #include "platform/live/live_session.h"
 #include "platform/live/message_dialog.h"
 #include "platform/live/sandbox.h"
 #include "platform/live/sandbox_paths.h"
 #include "platform/live/sandboxed_files.h"
+#include "platform/live/system_code_page.h"
 #include "platform/sim/sim_desktop.h"
 #include "tools/vxrun/presentation_file.h"
 #include "tools/vxrun/trace_hooks.h"
+#include "util/presentation_code_page.h"
 #include "util/services.h"
 
 namespace {
 
 int Usage() {
-  std::cerr << "usage: vxplay [--trace FILE] FILE.exe\n"
+  std::cerr << "usage: vxplay [--trace FILE] [--codepage=N] FILE.exe\n"
                "Plays the presentation in a window; Alt+Enter or F11 toggles full screen.\n"
                "--trace FILE writes what happens (pages shown, scripts run, errors, the end) to FILE.\n"
+               "--codepage=N reads the presentation's text in code page N (1252, 1256, 65001).\n"
                "What the presentation writes stays in $XDG_DATA_HOME/vexorelle/NAME/.\n";
   return 2;
 }
@@ -58,7 +64,7 @@ std::string RealFolderOf(const std::string& file) {
   return error ? std::string(".") : absolute.parent_path().string();
 }
 
-int Play(const std::string& executable, const std::string& traceFile) {
+int Play(const std::string& executable, const std::string& traceFile, std::optional<unsigned> codePage) {
   std::string bytes;
   if (!vx::tools::ReadWholeFile(executable, bytes)) return Fail("cannot read " + executable);
   std::ofstream traceOut;
@@ -70,19 +76,24 @@ int Play(const std::string& executable, const std::string& traceFile) {
   vx::tools::TraceLines trace(traceOut);
   vx::sim::SimDesktop desktop;
   desktop.loop.SetStartTime(WallClockNow());
+  desktop.codePages.SetSystem(vx::live::AnsiCodePageOfLocale(
+      vx::live::LocaleOfEnvironment(std::getenv("LC_ALL"), std::getenv("LC_CTYPE"), std::getenv("LANG"))));
   vx::tools::PlaceOwnExecutable(desktop, std::move(bytes), name);
+  desktop.process.SetCommandLine(vx::tools::PlayerCommandLine(name, codePage));
   vx::live::SandboxedFiles files(desktop.files, RealFolderOf(executable));
   const vx::live::Sandbox sandbox(vx::live::DataFolderFor(name, std::getenv("XDG_DATA_HOME"), std::getenv("HOME")));
   sandbox.Load(files, desktop.registry);
 
   std::unique_ptr<vx::live::LiveSession> session;
-  vx::live::LiveDialogs dialogs(desktop.dialogs, desktop.log,
+  vx::live::LiveDialogs dialogs(desktop.log, desktop.codePages, desktop.files,
+                                {sandbox.DataFolder(), RealFolderOf(executable), std::string(vx::tools::kOwnFolder)},
                                 [&session] { return session ? session->Window().Native() : nullptr; });
-  vx::live::LiveProcess process(desktop.process, desktop.log, files, sandbox.DataFolder() + "/opened",
+  vx::live::LiveProcess process(desktop.process, desktop.log, desktop.codePages, files, sandbox.DataFolder() + "/opened",
                                 [&session] { return session ? session->Window().Native() : nullptr; });
+  vx::live::LiveHosted hosted(desktop.hosted, desktop.log);
   vx::platform::Platform platform{desktop.forms,   desktop.loop,      dialogs,          files,
                                   desktop.display, desktop.fonts,     desktop.pictures, desktop.input,
-                                  process,         desktop.hosted,    desktop.clipboard, desktop.registry,
+                                  process,         hosted,            desktop.clipboard, desktop.registry,
                                   desktop.media};
   auto flush = [&] {
     if (traceOut.is_open()) trace.Flush(desktop.log);
@@ -128,19 +139,34 @@ int Play(const std::string& executable, const std::string& traceFile) {
 int main(int argc, char** argv) {
   std::string traceFile;
   std::string executable;
+  std::optional<unsigned> codePage;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
     if (arg == "--trace" && i + 1 < argc) traceFile = argv[++i];
+    else if (arg.starts_with(vx::kCodePageSwitch)) {
+      // As the player's own switch reads it.
+      codePage = vx::CodePageSwitchOf("vxplay " + arg);
+      if (!codePage) return Usage();
+    }
     else if (executable.empty() && !arg.starts_with("--")) executable = arg;
     else return Usage();
   }
   if (executable.empty()) return Usage();
+  vx::live::KeepSettingsInMemory();
+  try {
+    const std::string data = vx::live::DataFolderFor(vx::tools::FileNameOf(executable), std::getenv("XDG_DATA_HOME"),
+                                                     std::getenv("HOME"));
+    vx::live::KeepToolkitFoldersIn(data + "/toolkit");
+  } catch (const std::exception&) {
+    // No data folder at all: Play says so once the dialogs can.
+  }
   if (!gtk_init_check(&argc, &argv)) {
     std::cerr << "vxplay: no display to show the presentation on (vxrun --headless plays it without one)\n";
     return 2;
   }
+  vx::live::TurnOffRecentFiles();
   try {
-    return Play(executable, traceFile);
+    return Play(executable, traceFile, codePage);
   } catch (const std::exception& e) {
     return Fail(e.what());
   }

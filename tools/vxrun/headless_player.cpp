@@ -287,8 +287,7 @@ int RunHeadless(std::string executableBytes, const std::string& tourText, const 
   if (options.startTime) desktop.loop.SetStartTime(*options.startTime);
   PlaceOwnExecutable(desktop, std::move(executableBytes), options.executableName);
   if (options.codePage) {
-    desktop.process.SetCommandLine("\"C:\\Presentation\\" + options.executableName + "\" " +
-                                   std::string(kCodePageSwitch) + std::to_string(*options.codePage));
+    desktop.process.SetCommandLine(PlayerCommandLine(options.executableName, options.codePage));
   }
   TourPlayer tour(desktop, ParseTour(tourText), options, out);
   std::unique_ptr<Application> app;

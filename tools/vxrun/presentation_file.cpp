@@ -1,10 +1,16 @@
 #include "tools/vxrun/presentation_file.h"
 
+#include <filesystem>
 #include <fstream>
+
+#include "util/presentation_code_page.h"
 
 namespace vx::tools {
 
 bool ReadWholeFile(const std::string& path, std::string& bytes) {
+  // A folder opens as a stream on Linux and reports an absurd size.
+  std::error_code error;
+  if (!std::filesystem::is_regular_file(path, error)) return false;
   std::ifstream in(path, std::ios::binary | std::ios::ate);
   if (!in) return false;
   const std::streamoff size = in.tellg();
@@ -21,8 +27,14 @@ std::string FileNameOf(const std::string& path) {
 }
 
 void PlaceOwnExecutable(sim::SimDesktop& desktop, std::string executableBytes, const std::string& fileName) {
-  desktop.files.SetOwnExecutable("C:\\Presentation\\" + fileName, std::move(executableBytes));
+  desktop.files.SetOwnExecutable(std::string(kOwnFolder) + "\\" + fileName, std::move(executableBytes));
   desktop.files.UseResourcesOfOwnExecutable();
+}
+
+std::string PlayerCommandLine(const std::string& fileName, std::optional<unsigned> codePage) {
+  std::string line = "\"" + std::string(kOwnFolder) + "\\" + fileName + "\"";
+  if (codePage) line += " " + std::string(kCodePageSwitch) + std::to_string(*codePage);
+  return line;
 }
 
 }  // namespace vx::tools

@@ -4,7 +4,9 @@
 // player's own file, its resources read by the PE reader. The program part
 // of the file is never run.
 
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "platform/sim/sim_desktop.h"
 
@@ -17,7 +19,15 @@ bool ReadWholeFile(const std::string& path, std::string& bytes);
 // The last part of a Unix path.
 std::string FileNameOf(const std::string& path);
 
+// The Windows folder the player's own file is placed in.
+inline constexpr std::string_view kOwnFolder = "C:\\Presentation";
+
 // The simulated disk keeps the only copy of the bytes.
 void PlaceOwnExecutable(sim::SimDesktop& desktop, std::string executableBytes, const std::string& fileName);
+
+// The player's command line as the presentation's process sees it: its own
+// file, and the user's code-page switch when there is one (the runtime reads
+// the switch there, as on Windows).
+std::string PlayerCommandLine(const std::string& fileName, std::optional<unsigned> codePage);
 
 }  // namespace vx::tools

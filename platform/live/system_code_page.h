@@ -1,0 +1,18 @@
+#pragma once
+// The simulated system's ANSI code page on a Linux desktop: the one Windows
+// would use for the person's language. It decides the code page of a
+// presentation that shows no script of its own (docs/code-page.md).
+
+#include <string_view>
+
+namespace vx::live {
+
+// locale: the first set of LC_ALL, LC_CTYPE and LANG ("fa_IR.UTF-8"); null
+// or empty for none. Arabic-script languages give Windows-1256, every other
+// one Windows-1252 (the only other code page the runtime converts).
+unsigned AnsiCodePageOfLocale(std::string_view locale);
+
+// The locale the environment names, in that order of precedence.
+std::string_view LocaleOfEnvironment(const char* lcAll, const char* lcCtype, const char* lang);
+
+}  // namespace vx::live
