@@ -44,6 +44,9 @@ void PersianDemo(const std::string& exe, const std::string& workdir);
 // the host's window, its drawing in the host, and codes 65, 66, 67 and 8;
 // kept as plugin-start.bmp and plugin.bmp.
 void Plugin(const std::string& exe, const std::string& workdir);
+// tests/wine/plugin-fault with testplugin.dll faulting in SetParentWindow:
+// the library unloaded, what the presentation changed put back, exit code 1.
+void PluginFault(const std::string& exe, const std::string& workdir);
 
 // tests/wine/flash-missing: the missing-player box, then the end.
 void FlashMissing(const std::string& exe, const std::string& workdir);

@@ -1,7 +1,9 @@
 // A media plug-in for the Wine scenario "plugin": it exports the whole
 // plug-in interface, writes one line per call to plugin-calls.txt beside
 // itself, and shows a child window of the host, orange, of the size its
-// last Draw gave.
+// last Draw gave. With plugin-fault.txt beside it, SetParentWindow records
+// its call and then writes through a null pointer: a real access violation
+// of the library's own code.
 //
 // Built for the player's architecture; nothing of the C++ library is used,
 // so the library needs no runtime beside it.
@@ -16,6 +18,7 @@ namespace {
 HINSTANCE instance = nullptr;
 HWND child = nullptr;
 wchar_t callsFile[MAX_PATH] = {};
+wchar_t faultMarker[MAX_PATH] = {};
 const wchar_t kChildClass[] = L"VXTestPluginPane";
 // The colour the scenario looks for.
 const COLORREF kOrange = RGB(255, 128, 0);
@@ -53,6 +56,11 @@ __declspec(dllexport) void __cdecl SetParentWindow(HWND host) {
   std::snprintf(line, sizeof line, "SetParentWindow %llx",
                 static_cast<unsigned long long>(reinterpret_cast<std::uintptr_t>(host)));
   Record(line);
+  if (GetFileAttributesW(faultMarker) != INVALID_FILE_ATTRIBUTES) {
+    // Volatile both ways: the compiler must emit the store, not a trap.
+    volatile int* volatile nowhere = nullptr;
+    *nowhere = 1;
+  }
   WNDCLASSW wc{};
   wc.lpfnWndProc = PaneProc;
   wc.hInstance = instance;
@@ -118,7 +126,9 @@ BOOL WINAPI DllMain(HINSTANCE module, DWORD reason, LPVOID) {
     instance = module;
     DWORD n = GetModuleFileNameW(module, callsFile, MAX_PATH);
     while (n > 0 && callsFile[n - 1] != L'\\') --n;
+    lstrcpynW(faultMarker, callsFile, static_cast<int>(n) + 1);
     lstrcpyW(callsFile + n, L"plugin-calls.txt");
+    lstrcpyW(faultMarker + n, L"plugin-fault.txt");
   }
   return TRUE;
 }

@@ -104,6 +104,7 @@ const std::map<std::string, Scenario>& Scenarios() {
       {"persian-demo", PersianDemo},
       {"media", Media},
       {"plugin", Plugin},
+      {"plugin-fault", PluginFault},
       {"flash-missing", FlashMissing},
       {"flash-ignored", FlashIgnored},
       {"browser", Browser},
