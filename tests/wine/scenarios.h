@@ -47,6 +47,9 @@ void Plugin(const std::string& exe, const std::string& workdir);
 // tests/wine/plugin-fault with testplugin.dll faulting in SetParentWindow:
 // the library unloaded, what the presentation changed put back, exit code 1.
 void PluginFault(const std::string& exe, const std::string& workdir);
+// tests/wine/plugin with testplugin.dll faulting in GetData: the method's
+// error box, the library kept, the player goes on.
+void PluginFaultLater(const std::string& exe, const std::string& workdir);
 // tests/wine/plugin-bad: a missing plug-in, a file that is no library and a
 // library without the exports load as nothing; their methods have no effect.
 void PluginBad(const std::string& exe, const std::string& workdir);

@@ -105,6 +105,7 @@ const std::map<std::string, Scenario>& Scenarios() {
       {"media", Media},
       {"plugin", Plugin},
       {"plugin-fault", PluginFault},
+      {"plugin-fault-later", PluginFaultLater},
       {"plugin-bad", PluginBad},
       {"flash-missing", FlashMissing},
       {"flash-ignored", FlashIgnored},
