@@ -1,5 +1,7 @@
 #include "platform/win32/win32_display.h"
 
+#include <string>
+
 #include "platform/win32/win32_common.h"
 
 namespace vx::win32 {
@@ -82,6 +84,10 @@ void Win32Display::SetSystemSetting(platform::SystemSetting setting, bool on) {
     case SystemSetting::FontSmoothing: SystemParametersInfoW(SPI_SETFONTSMOOTHING, on, nullptr, kTemporary); break;
     case SystemSetting::SwapMouseButtons: SwapMouseButton(on); break;
   }
+  // Indexed by the setting: the trace shows what was changed and put back.
+  static const char* const kNames[] = {"cursor-shadow", "screen-saver", "menu-fade", "font-smoothing",
+                                       "swap-mouse-buttons"};
+  Trace(std::string("system setting ") + kNames[static_cast<int>(setting)] + (on ? " on" : " off"));
 }
 
 }  // namespace vx::win32

@@ -5,9 +5,11 @@
 #include <urlmon.h>
 
 #include <cstdint>
+#include <cstdio>
 
 #include "platform/win32/win32_activex.h"
 #include "platform/win32/win32_forms.h"
+#include "platform/win32/win32_guarded_call.h"
 #include "platform/win32/win32_host_window.h"
 #include "platform/win32/win32_loop.h"
 #include "platform/win32/win32_text.h"
@@ -282,7 +284,7 @@ using NumberResultFn = std::int32_t(__cdecl*)();
 
 class Win32PluginLibrary : public platform::PluginLibrary {
  public:
-  explicit Win32PluginLibrary(HMODULE module) : module_(module) {}
+  explicit Win32PluginLibrary(HMODULE module) : module_(module), range_(RangeOf(module)) {}
   // Libraries stay loaded until the process ends.
   ~Win32PluginLibrary() override = default;
 
@@ -290,31 +292,55 @@ class Win32PluginLibrary : public platform::PluginLibrary {
     return module_ != nullptr && GetProcAddress(module_, name.c_str()) != nullptr;
   }
   void CallWithWindow(const std::string& name, platform::PluginHost& host) override {
+    auto fn = Export<SetParentWindowFn>(name);
     auto* h = dynamic_cast<Win32PluginHost*>(&host);
-    Export<SetParentWindowFn>(name)(h != nullptr ? h->Handle() : nullptr);
+    HWND window = h != nullptr ? h->Handle() : nullptr;
+    Guarded(name, [&] { fn(window); });
   }
   void CallDraw(const std::string& name, platform::PluginHost* host, int x, int y, int width, int height) override {
     auto fn = Export<DrawFn>(name);
     auto* h = dynamic_cast<Win32PluginHost*>(host);
     if (h == nullptr) {
-      fn(nullptr, x, y, width, height);
+      Guarded(name, [&] { fn(nullptr, x, y, width, height); });
       return;
     }
     HDC dc = GetDC(h->Handle());
-    fn(dc, x, y, width, height);
+    ModuleFault fault;
+    auto body = [&] { fn(dc, x, y, width, height); };
+    const bool returned = CallGuarded(range_, body, fault);
     ReleaseDC(h->Handle(), dc);
+    if (!returned) Faulted(name, fault);
   }
-  void CallWithText(const std::string& name, const std::string& text) override { Export<TextFn>(name)(text.c_str()); }
-  void CallWithNumber(const std::string& name, std::int32_t number) override { Export<NumberFn>(name)(number); }
-  void Call(const std::string& name) override { Export<VoidFn>(name)(); }
+  void CallWithText(const std::string& name, const std::string& text) override {
+    auto fn = Export<TextFn>(name);
+    const char* chars = text.c_str();
+    Guarded(name, [&] { fn(chars); });
+  }
+  void CallWithNumber(const std::string& name, std::int32_t number) override {
+    auto fn = Export<NumberFn>(name);
+    Guarded(name, [&] { fn(number); });
+  }
+  void Call(const std::string& name) override {
+    auto fn = Export<VoidFn>(name);
+    Guarded(name, [&] { fn(); });
+  }
   std::string CallForText(const std::string& name) override {
-    const char* text = Export<TextResultFn>(name)();
+    auto fn = Export<TextResultFn>(name);
+    const char* text = nullptr;
+    Guarded(name, [&] { text = fn(); });
     return text != nullptr ? std::string(text) : std::string();
   }
-  std::int32_t CallForNumber(const std::string& name) override { return Export<NumberResultFn>(name)(); }
+  std::int32_t CallForNumber(const std::string& name) override {
+    auto fn = Export<NumberResultFn>(name);
+    std::int32_t number = 0;
+    Guarded(name, [&] { number = fn(); });
+    return number;
+  }
   void Unload() override {
     if (module_ != nullptr) FreeLibrary(module_);
     module_ = nullptr;
+    range_ = {};
+    Trace("plugin unloaded");
   }
 
  private:
@@ -324,7 +350,22 @@ class Win32PluginLibrary : public platform::PluginLibrary {
     if (proc == nullptr) throw OsError("The plug-in has no export " + name + ".");
     return reinterpret_cast<Fn>(reinterpret_cast<void (*)()>(proc));
   }
+  // The export runs with nothing of ours in flight: a fault inside the
+  // library comes back here as the call's error.
+  template <typename Body>
+  void Guarded(const std::string& name, Body&& body) {
+    ModuleFault fault;
+    if (!CallGuarded(range_, body, fault)) Faulted(name, fault);
+  }
+  [[noreturn]] void Faulted(const std::string& name, const ModuleFault& fault) const {
+    char offset[32];
+    std::snprintf(offset, sizeof offset, "+%llx", static_cast<unsigned long long>(fault.address - range_.begin));
+    const std::string what = FaultName(fault.code) + " in " + name + " at " + offset;
+    Trace("plugin fault: " + what);
+    throw OsError("The plug-in failed: " + what + ".");
+  }
   HMODULE module_;
+  ModuleRange range_;
 };
 
 }  // namespace

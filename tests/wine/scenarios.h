@@ -44,6 +44,15 @@ void PersianDemo(const std::string& exe, const std::string& workdir);
 // the host's window, its drawing in the host, and codes 65, 66, 67 and 8;
 // kept as plugin-start.bmp and plugin.bmp.
 void Plugin(const std::string& exe, const std::string& workdir);
+// tests/wine/plugin-fault with testplugin.dll faulting in SetParentWindow:
+// the library unloaded, what the presentation changed put back, exit code 1.
+void PluginFault(const std::string& exe, const std::string& workdir);
+// tests/wine/plugin with testplugin.dll faulting in GetData: the method's
+// error box, the library kept, the player goes on.
+void PluginFaultLater(const std::string& exe, const std::string& workdir);
+// tests/wine/plugin-bad: a missing plug-in, a file that is no library and a
+// library without the exports load as nothing; their methods have no effect.
+void PluginBad(const std::string& exe, const std::string& workdir);
 
 // tests/wine/flash-missing: the missing-player box, then the end.
 void FlashMissing(const std::string& exe, const std::string& workdir);

@@ -1,7 +1,9 @@
 // A media plug-in for the Wine scenario "plugin": it exports the whole
 // plug-in interface, writes one line per call to plugin-calls.txt beside
 // itself, and shows a child window of the host, orange, of the size its
-// last Draw gave.
+// last Draw gave. With plugin-fault.txt beside it, SetParentWindow records
+// its call and then writes through a null pointer: a real access violation
+// of the library's own code; with plugin-fault-getdata.txt, GetData does.
 //
 // Built for the player's architecture; nothing of the C++ library is used,
 // so the library needs no runtime beside it.
@@ -16,6 +18,8 @@ namespace {
 HINSTANCE instance = nullptr;
 HWND child = nullptr;
 wchar_t callsFile[MAX_PATH] = {};
+wchar_t faultMarker[MAX_PATH] = {};
+wchar_t getDataFaultMarker[MAX_PATH] = {};
 const wchar_t kChildClass[] = L"VXTestPluginPane";
 // The colour the scenario looks for.
 const COLORREF kOrange = RGB(255, 128, 0);
@@ -44,6 +48,13 @@ LRESULT CALLBACK PaneProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
   return DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
+void FaultIfMarked(const wchar_t* marker) {
+  if (GetFileAttributesW(marker) == INVALID_FILE_ATTRIBUTES) return;
+  // Volatile both ways: the compiler must emit the store, not a trap.
+  volatile int* volatile nowhere = nullptr;
+  *nowhere = 1;
+}
+
 }  // namespace
 
 extern "C" {
@@ -53,6 +64,7 @@ __declspec(dllexport) void __cdecl SetParentWindow(HWND host) {
   std::snprintf(line, sizeof line, "SetParentWindow %llx",
                 static_cast<unsigned long long>(reinterpret_cast<std::uintptr_t>(host)));
   Record(line);
+  FaultIfMarked(faultMarker);
   WNDCLASSW wc{};
   wc.lpfnWndProc = PaneProc;
   wc.hInstance = instance;
@@ -105,6 +117,7 @@ __declspec(dllexport) const char* __cdecl GetFile() {
 
 __declspec(dllexport) std::int32_t __cdecl GetData() {
   Record("GetData");
+  FaultIfMarked(getDataFaultMarker);
   return -42;
 }
 
@@ -118,7 +131,11 @@ BOOL WINAPI DllMain(HINSTANCE module, DWORD reason, LPVOID) {
     instance = module;
     DWORD n = GetModuleFileNameW(module, callsFile, MAX_PATH);
     while (n > 0 && callsFile[n - 1] != L'\\') --n;
+    lstrcpynW(faultMarker, callsFile, static_cast<int>(n) + 1);
+    lstrcpynW(getDataFaultMarker, callsFile, static_cast<int>(n) + 1);
     lstrcpyW(callsFile + n, L"plugin-calls.txt");
+    lstrcpyW(faultMarker + n, L"plugin-fault.txt");
+    lstrcpyW(getDataFaultMarker + n, L"plugin-fault-getdata.txt");
   }
   return TRUE;
 }
