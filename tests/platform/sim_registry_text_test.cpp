@@ -10,15 +10,20 @@ namespace {
 
 constexpr std::uint32_t kCurrentUser = 0x80000001;  // HKEY_CURRENT_USER
 
+const SimCodePages& Western() {
+  static const SimCodePages codePages;
+  return codePages;
+}
+
 using platform::RegistryValueKind;
 
 TEST(SimRegistryText, EveryKeyAndValueComesBackByteForByte) {
-  SimRegistry a;
+  SimRegistry a(Western());
   a.CreateKey(kCurrentUser, "Software\\Show\\Empty key");
   a.WriteValue(kCurrentUser, "Software\\Show", "", {RegistryValueKind::String, "default"});
   a.WriteValue(kCurrentUser, "Software\\Show", "Bytes", {RegistryValueKind::Binary, std::string("\0\n\xFF x", 5)});
   a.WriteValue(kCurrentUser, "Software\\Show", "Path", {RegistryValueKind::ExpandString, "%TEMP%\\a b"});
-  SimRegistry b;
+  SimRegistry b(Western());
   b.Load(a.Save());
   EXPECT_TRUE(b.KeyExists(kCurrentUser, "software\\show\\empty KEY"));
   EXPECT_EQ(b.ReadValue(kCurrentUser, "Software\\Show", "")->data, "default");
@@ -28,7 +33,7 @@ TEST(SimRegistryText, EveryKeyAndValueComesBackByteForByte) {
 }
 
 TEST(SimRegistryText, DamagedLinesAreSkippedTheRestIsKept) {
-  SimRegistry r;
+  SimRegistry r(Western());
   // An odd hex field, a value before any key, an unknown kind, a line
   // without its "x", then a good key and value.
   r.Load("V x41 0 x41\nK x3\nK x323A41\nV x42 7 x43\nV 42 0 x43\nV x43 0 x44\n\nnonsense\n");
