@@ -1,7 +1,9 @@
 #include "objects/page_objects.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <utility>
+#include <vector>
 
 namespace vx {
 
@@ -11,6 +13,17 @@ constexpr char Folded(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(
 
 bool Meets(platform::Rect a, platform::Rect b) {
   return a.left < b.Right() && b.left < a.Right() && a.top < b.Bottom() && b.top < a.Bottom();
+}
+
+platform::Rect Common(platform::Rect a, platform::Rect b) {
+  const int left = std::max(a.left, b.left);
+  const int top = std::max(a.top, b.top);
+  return {left, top, std::min(a.Right(), b.Right()) - left, std::min(a.Bottom(), b.Bottom()) - top};
+}
+
+bool Contains(platform::Rect outer, platform::Rect inner) {
+  return outer.left <= inner.left && outer.top <= inner.top && inner.Right() <= outer.Right() &&
+         inner.Bottom() <= outer.Bottom();
 }
 
 }  // namespace
@@ -147,14 +160,41 @@ TVXObject* PageObjects::NativeAt(platform::Point at) const {
 void PageObjects::Paint(platform::Canvas& canvas) const {
   const platform::Point origin = canvas.Origin();
   const platform::Rect area = canvas.PaintArea();
+  const auto onCanvas = [&](platform::Rect r) { return platform::Rect{origin.x + r.left, origin.y + r.top, r.width, r.height}; };
+  // What meets the area, bottom first, at the sizes their paints give them.
+  std::vector<TVXObject*> meeting;
   for (const auto& object : objects_) {
     if (!object->Windowless() || !object->Visible() || !object->Placed()) continue;
     const platform::Rect r = object->BoundsRect();
     if (r.width <= 0 || r.height <= 0) continue;
-    if (!Meets({origin.x + r.left, origin.y + r.top, r.width, r.height}, area)) continue;
+    if (!Meets(onCanvas(r), area)) continue;
+    object->Settle(canvas);
+    meeting.push_back(object.get());
+  }
+  // From the top down: an object whose part in the area lies wholly under
+  // an opaque one above it would be painted over, so it is not drawn. Only
+  // the nearest opaque ones are asked, which keeps a full paint of a crowded
+  // page linear.
+  constexpr std::size_t kCoversAsked = 64;
+  std::vector<platform::Rect> covers;
+  std::vector<bool> drawn(meeting.size(), false);
+  for (std::size_t i = meeting.size(); i-- > 0;) {
+    const platform::Rect r = onCanvas(meeting[i]->BoundsRect());
+    const platform::Rect seen = Common(r, area);
+    if (seen.width <= 0 || seen.height <= 0) continue;
+    const std::size_t first = covers.size() > kCoversAsked ? covers.size() - kCoversAsked : 0;
+    if (std::any_of(covers.begin() + static_cast<std::ptrdiff_t>(first), covers.end(),
+                    [&](platform::Rect c) { return Contains(c, seen); }))
+      continue;
+    drawn[i] = true;
+    if (meeting[i]->Opaque()) covers.push_back(r);
+  }
+  for (std::size_t i = 0; i < meeting.size(); ++i) {
+    if (!drawn[i]) continue;
+    const platform::Rect r = meeting[i]->BoundsRect();
     canvas.SetOrigin({origin.x + r.left, origin.y + r.top});
     canvas.SetClip({0, 0, r.width, r.height});
-    object->Paint(canvas);
+    meeting[i]->Paint(canvas);
     canvas.ResetClip();
   }
   canvas.SetOrigin(origin);

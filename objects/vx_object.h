@@ -55,6 +55,12 @@ class TVXObject {
   virtual bool Windowless() const { return true; }
   // With the canvas origin at the object's top-left corner.
   virtual void Paint(platform::Canvas& /*canvas*/) {}
+  // Takes the bounds its paint would give it (an auto-sized text), so the
+  // page can tell what a paint covers before it draws.
+  virtual void Settle(platform::Canvas& /*canvas*/) {}
+  // Its paint fills every pixel of its bounds: what lies wholly under it
+  // need not be drawn.
+  virtual bool Opaque() const { return false; }
   // The page moved it to the top of the z-order.
   virtual void Raised() {}
   // The page moved it to the bottom of the z-order.

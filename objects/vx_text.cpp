@@ -7,10 +7,27 @@ constexpr platform::Color kDisabledText = platform::MakeColor(128, 128, 128);
 constexpr platform::Color kDisabledHighlight = 0xFFFFFF;
 }  // namespace
 
+platform::Size TVXText::MeasuredSize(platform::Canvas& canvas) {
+  if (!hasMeasured_ || measuredCaption_ != Caption || !(measuredFont_ == Font)) {
+    measured_ = canvas.MeasureText(Caption, Font);
+    measuredCaption_ = Caption;
+    measuredFont_ = Font;
+    hasMeasured_ = true;
+  }
+  return measured_;
+}
+
+void TVXText::Settle(platform::Canvas& canvas) {
+  if (!AutoSize || WordWrap || Caption.empty()) return;
+  const platform::Size s = MeasuredSize(canvas);
+  bounds_.width = s.width;
+  bounds_.height = s.height;
+}
+
 void TVXText::Paint(platform::Canvas& canvas) {
   // An auto-sized single line takes the size of its caption.
   if (AutoSize && !WordWrap && !Caption.empty()) {
-    const platform::Size s = canvas.MeasureText(Caption, Font);
+    const platform::Size s = MeasuredSize(canvas);
     if (s.width != bounds_.width || s.height != bounds_.height) {
       bounds_.width = s.width;
       bounds_.height = s.height;

@@ -39,8 +39,19 @@ class TVXText : public TVXControl {
   }
 
   void Paint(platform::Canvas& canvas) override;
+  void Settle(platform::Canvas& canvas) override;
+  bool Opaque() const override { return !Transparent; }
   // Properties changed: draw again.
   void Changed() const { Invalidate(); }
+
+ private:
+  // Laying a caption out is most of a paint's cost: the size is kept until
+  // the caption or the font changes.
+  platform::Size MeasuredSize(platform::Canvas& canvas);
+  std::string measuredCaption_;
+  platform::FontSpec measuredFont_;
+  platform::Size measured_{};
+  bool hasMeasured_ = false;
 };
 
 }  // namespace vx

@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <string>
+#include <unordered_map>
 
 #include "util/codepage.h"
 #include "util/error.h"
@@ -86,7 +88,38 @@ bool HatchPixel(platform::BrushStyle style, int x, int y) {
 
 // SimSurface
 
-SimSurface::SimSurface(platform::Size size) : size_{std::max(0, size.width), std::max(0, size.height)} {
+// Setting a caption's glyphs is most of the cost of drawing it: a window
+// draws the same captions paint after paint, so their layouts are kept,
+// each made once for everything that decides how it is set.
+class TextLayouts {
+ public:
+  TextLayouts() = default;
+  ~TextLayouts() { Drop(); }
+  TextLayouts(const TextLayouts&) = delete;
+  TextLayouts& operator=(const TextLayouts&) = delete;
+
+  PangoLayout* Find(const std::string& key) const {
+    const auto at = layouts_.find(key);
+    return at == layouts_.end() ? nullptr : at->second;
+  }
+  // Takes the reference; a window that shows ever new captions starts over
+  // now and then instead of growing without end.
+  void Keep(const std::string& key, PangoLayout* layout) {
+    if (layouts_.size() >= kMostKept) Drop();
+    layouts_.emplace(key, layout);
+  }
+
+ private:
+  static constexpr std::size_t kMostKept = 1024;
+  void Drop() {
+    for (auto& [key, layout] : layouts_) g_object_unref(layout);
+    layouts_.clear();
+  }
+  std::unordered_map<std::string, PangoLayout*> layouts_;
+};
+
+SimSurface::SimSurface(platform::Size size)
+    : size_{std::max(0, size.width), std::max(0, size.height)}, layouts_(std::make_unique<TextLayouts>()) {
   if (!RgbaImage::SizeAllowed(size_.width, size_.height)) throw Error("surface too large");
   surface_ = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, size_.width, size_.height);
 }
@@ -369,30 +402,55 @@ PangoLayout* LayoutOf(cairo_t* cr, const std::string& text, const platform::Font
 
 }  // namespace
 
+namespace {
+
+// Everything that decides how WriteText sets a text.
+std::string LayoutKey(const std::string& text, const platform::TextStyle& style, int wrapWidth) {
+  const platform::FontSpec& f = style.font;
+  std::string key = f.name;
+  key.push_back('\0');
+  for (const int n : {f.size, static_cast<int>(f.charset), static_cast<int>(f.bold), static_cast<int>(f.italic),
+                      static_cast<int>(f.underline), static_cast<int>(f.strikeOut),
+                      static_cast<int>(style.rightToLeft), static_cast<int>(style.alignment), wrapWidth})
+    key += std::to_string(n) + ',';
+  key.push_back('\0');
+  key += text;
+  return key;
+}
+
+}  // namespace
+
 void SimCanvas::WriteText(platform::Rect box, const std::string& text, const platform::TextStyle& style) {
   if (text.empty() || box.width <= 0 || box.height <= 0) return;
   Scope scope(*this);
   cairo_set_antialias(cr_, CAIRO_ANTIALIAS_GRAY);
   cairo_rectangle(cr_, box.left, box.top, box.width, box.height);
   cairo_clip(cr_);
-  PangoLayout* layout = LayoutOf(cr_, text, style.font);
-  pango_layout_set_auto_dir(layout, FALSE);
-  pango_context_set_base_dir(pango_layout_get_context(layout),
-                             style.rightToLeft ? PANGO_DIRECTION_RTL : PANGO_DIRECTION_LTR);
-  pango_layout_context_changed(layout);
-  // A layout with a width breaks its lines at that width, so only a
-  // wrapping text gets one; the other keeps its lines whole and is cut at
-  // the box by the clip.
-  if (style.wordWrap) {
-    pango_layout_set_width(layout, box.width * PANGO_SCALE);
-    pango_layout_set_wrap(layout, PANGO_WRAP_WORD_CHAR);
-  }
   PangoAlignment align = PANGO_ALIGN_LEFT;
   if (style.alignment == platform::TextAlignment::Center) align = PANGO_ALIGN_CENTER;
   else if ((style.alignment == platform::TextAlignment::Right) != style.rightToLeft) align = PANGO_ALIGN_RIGHT;
-  // Without auto direction Pango takes the alignment as it is: the
-  // paragraph's direction is the base direction, so nothing is mirrored.
-  pango_layout_set_alignment(layout, align);
+  const std::string key = LayoutKey(text, style, style.wordWrap ? box.width : -1);
+  // Kept as made: every canvas on this surface has its font options, and
+  // the origin moves only whole pixels, which does not change the glyphs.
+  PangoLayout* layout = surface_.Layouts().Find(key);
+  if (layout == nullptr) {
+    layout = LayoutOf(cr_, text, style.font);
+    pango_layout_set_auto_dir(layout, FALSE);
+    pango_context_set_base_dir(pango_layout_get_context(layout),
+                               style.rightToLeft ? PANGO_DIRECTION_RTL : PANGO_DIRECTION_LTR);
+    pango_layout_context_changed(layout);
+    // A layout with a width breaks its lines at that width, so only a
+    // wrapping text gets one; the other keeps its lines whole and is cut at
+    // the box by the clip.
+    if (style.wordWrap) {
+      pango_layout_set_width(layout, box.width * PANGO_SCALE);
+      pango_layout_set_wrap(layout, PANGO_WRAP_WORD_CHAR);
+    }
+    // Without auto direction Pango takes the alignment as it is: the
+    // paragraph's direction is the base direction, so nothing is mirrored.
+    pango_layout_set_alignment(layout, align);
+    surface_.Layouts().Keep(key, layout);
+  }
   int w = 0, h = 0;
   pango_layout_get_pixel_size(layout, &w, &h);
   int top = box.top;
@@ -409,7 +467,6 @@ void SimCanvas::WriteText(platform::Rect box, const std::string& text, const pla
   SetSourceColor(cr_, style.color);
   cairo_move_to(cr_, left, top);
   pango_cairo_show_layout(cr_, layout);
-  g_object_unref(layout);
 }
 
 platform::Size SimCanvas::MeasureText(const std::string& text, const platform::FontSpec& font) {

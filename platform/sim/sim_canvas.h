@@ -15,7 +15,10 @@ using cairo_t = struct _cairo;
 
 namespace vx::sim {
 
-// An ARGB surface that keeps its pixels between paints.
+class TextLayouts;
+
+// An ARGB surface that keeps its pixels between paints, and the text
+// layouts drawn on it.
 class SimSurface {
  public:
   explicit SimSurface(platform::Size size);
@@ -30,10 +33,12 @@ class SimSurface {
   RgbaImage ToImage() const;
   void FromImage(const RgbaImage& image);
   Rgba PixelAt(int x, int y) const;
+  TextLayouts& Layouts() { return *layouts_; }
 
  private:
   platform::Size size_;
   cairo_surface_t* surface_ = nullptr;
+  std::unique_ptr<TextLayouts> layouts_;
 };
 
 class SimCanvas : public platform::Canvas {
