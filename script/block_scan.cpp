@@ -27,16 +27,15 @@ std::string StatementCode(std::string_view line) {
   return code;
 }
 
-BlockScan ScanBlock(const ScriptThread& thread, const LineList& lines, int opener, bool findElse) {
+BlockScan ScanBlock(const ScriptThread& thread, StatementRange lines, int opener, bool findElse) {
   BlockScan scan;
   int depth = 1;
-  for (int j = opener + 1; j <= static_cast<int>(lines.size()); ++j) {
+  for (int j = opener + 1; j <= lines.count; ++j) {
     if (RunMustEnd(thread)) {
       scan.outcome = BlockScan::Outcome::Ending;
       return scan;
     }
-    const std::string& line = lines[static_cast<std::size_t>(j - 1)];
-    const std::string compact = StripSpaces(line, false);
+    const std::string& compact = lines[j].scanCompact;
     if (findElse && depth == 1 && compact == "3") scan.elseLine = j;
     if (compact == "1") {
       if (--depth == 0) {
@@ -46,7 +45,7 @@ BlockScan ScanBlock(const ScriptThread& thread, const LineList& lines, int opene
       }
       continue;
     }
-    const std::string code = StatementCode(line);
+    const std::string& code = lines[j].scanCode;
     if (code == "2" || code == "0") ++depth;
   }
   scan.elseLine = 0;

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "util/lines.h"
+#include "script/parsed_script.h"
 
 namespace vx {
 
@@ -29,6 +29,6 @@ struct BlockScan {
 // Scans the lines after the block opened at 1-based line `opener`: "1" closes,
 // codes "2" and "0" open; with findElse an exact "3" at depth 1 is noted (the
 // last one wins). Ending when the run must end during the scan.
-BlockScan ScanBlock(const ScriptThread& thread, const LineList& lines, int opener, bool findElse);
+BlockScan ScanBlock(const ScriptThread& thread, StatementRange lines, int opener, bool findElse);
 
 }  // namespace vx

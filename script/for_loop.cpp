@@ -46,10 +46,13 @@ int StepDecimals(long double step) {
   return static_cast<int>(point == std::string::npos ? text.size() : text.size() - point - 1);
 }
 
-long double RoundToDecimals(long double value, int decimals) {
-  const long double scale = std::pow(10.0L, decimals);
+long double DecimalScale(int decimals) { return std::pow(10.0L, decimals); }
+
+long double RoundToScale(long double value, long double scale) {
   return std::nearbyint(value * scale) / scale;  // the default mode rounds halves to even
 }
+
+long double RoundToDecimals(long double value, int decimals) { return RoundToScale(value, DecimalScale(decimals)); }
 
 ForHeader ParseForHeader(std::string_view line) {
   const std::string compact = StripSpaces(line, false);
@@ -65,7 +68,7 @@ ForHeader ParseForHeader(std::string_view line) {
   return h;
 }
 
-ForOutcome RunForLoop(ScriptThread& thread, TVXForm* form, const LineList& lines, int lineNumber,
+ForOutcome RunForLoop(ScriptThread& thread, TVXForm* form, StatementRange lines, int lineNumber,
                       const std::string& line, int& endLine) {
   Application& app = thread.app;
   RunnerState& st = thread.state;
@@ -74,7 +77,7 @@ ForOutcome RunForLoop(ScriptThread& thread, TVXForm* form, const LineList& lines
   // from it, since the direction comes from start and end alone.
   if (step == 0) throw Error("A for loop with step 0 never ends");
   if (step < 0) step = -step;
-  const int d = StepDecimals(step);
+  const long double scale = DecimalScale(StepDecimals(step));
 
   const ForHeader h = ParseForHeader(line);
   const long double start = EvalNumExpr(h.startText, app.eval);
@@ -84,7 +87,7 @@ ForOutcome RunForLoop(ScriptThread& thread, TVXForm* form, const LineList& lines
   const BlockScan scan = ScanBlock(thread, lines, lineNumber, false);
   if (scan.outcome == BlockScan::Outcome::Ending) return ForOutcome::EndRun;
   if (scan.outcome == BlockScan::Outcome::Missing) return ForOutcome::NoEnd;
-  LineList body(lines.begin() + lineNumber, lines.begin() + (scan.endLine - 1));
+  const StatementRange body{&lines[lineNumber + 1], scan.endLine - 1 - lineNumber};
 
   const std::string endText = NumberToText(end);
   long double current = std::nearbyint(static_cast<long double>(app.values.GetNumVar(h.variable)));
@@ -93,16 +96,16 @@ ForOutcome RunForLoop(ScriptThread& thread, TVXForm* form, const LineList& lines
     app.scripts->CountStatement();  // a round with an empty body still counts
     if (RunMustEnd(thread)) return ForOutcome::EndRun;
     long double next = end > current ? current + step : current - step;
-    if (step <= 1) next = RoundToDecimals(next, d);
+    if (step <= 1) next = RoundToScale(next, scale);
     if (next == current) throw Error("A for loop step too small to count with never ends");
     current = next;
     app.values.SetNumVar(h.variable, static_cast<double>(current));
     st.ScriptStopped = false;
-    DoActions(thread, form, body);
+    RunStatements(thread, form, body);
     if (st.ScriptStopped) return ForOutcome::EndRun;
     current = app.values.GetNumVar(h.variable);
     if (current - step >= end) continue;
-    if (RoundToDecimals(current + step, d) > end) current = end;
+    if (RoundToScale(current + step, scale) > end) current = end;
   }
   endLine = scan.endLine;
   return ForOutcome::Done;

@@ -25,6 +25,9 @@ long double ForStep(std::string_view line);
 // step's text, or all its characters when it has no point.
 int StepDecimals(long double step);
 long double RoundToDecimals(long double value, int decimals);
+// The same with the scale 10^decimals worked out by the caller, once a loop.
+long double RoundToScale(long double value, long double scale);
+long double DecimalScale(int decimals);
 // The header of the space-free line, from the second character after the
 // first "(" to the first ")".
 ForHeader ParseForHeader(std::string_view line);
@@ -36,7 +39,7 @@ enum class ForOutcome {
 };
 
 // The for line at 1-based `lineNumber` of lines.
-ForOutcome RunForLoop(ScriptThread& thread, TVXForm* form, const LineList& lines, int lineNumber,
+ForOutcome RunForLoop(ScriptThread& thread, TVXForm* form, StatementRange lines, int lineNumber,
                       const std::string& line, int& endLine);
 
 // The legacy path: records the clause on ForStack without looping.

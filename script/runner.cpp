@@ -18,8 +18,6 @@ namespace vx {
 
 namespace {
 
-constexpr char kFinalMark = '\xD8';
-constexpr int kAll = 1 << 30;
 // Runs nested on one thread: author functions calling functions, loop
 // bodies, event scripts run from inside a script. An author function that
 // calls itself would otherwise exhaust the stack (1 MiB on the player's
@@ -46,22 +44,16 @@ bool Skipped(const RunnerState& st) {
          !st.IfStack[static_cast<std::size_t>(st.ifDepth)].result;
 }
 
-void Assign(Application& app, const std::string& line, const std::string& compact) {
-  const std::string s = StripSpaces(line, true);
-  const int equal = PosOf("=", s);
-  const std::string name = CopyText(s, 2, equal - 2);
-  switch (compact[0]) {
+void Assign(Application& app, const ParsedStatement& statement) {
+  switch (statement.mark) {
     case '#':
-      app.values.SetNumVar(name, static_cast<double>(EvalNumExpr(CopyText(s, equal + 1, kAll), app.eval)));
+      app.values.SetNumVar(statement.target, static_cast<double>(EvalNumExpr(statement.expression, app.eval)));
       break;
     case '$':
-      app.values.SetStrVar(name, EvalStrExpr(StripSpaces(CopyText(s, equal + 1, kAll), true), app.eval));
+      app.values.SetStrVar(statement.target, EvalStrExpr(statement.expression, app.eval));
       break;
-    default: {
-      const int compactEqual = PosOf("=", compact);
-      const long double value = EvalNumExpr(CopyText(compact, compactEqual + 1, kAll), app.eval);
-      app.values.SetBoolVar(name, value > 0);
-    }
+    default:
+      app.values.SetBoolVar(statement.target, EvalNumExpr(statement.expression, app.eval) > 0);
   }
 }
 
@@ -114,28 +106,33 @@ void DoActions(ScriptThread& thread, TVXForm* form, std::string_view script) {
 
 void DoActions(ScriptThread& thread, TVXForm* form, const LineList& script) {
   if (RunMustEnd(thread)) return;
-  // A statement may replace or free the very list it runs from (an object's
-  // event script replaced or the object deleted by object methods 0, 71-78).
+  if (thread.state.runs >= kMaxRunNesting) throw Error("Scripts nested too deeply");
+  // Held for the whole run: a statement may replace or free the very list
+  // it runs from (an object's event script replaced or the object deleted
+  // by object methods 0, 71-78).
+  const std::shared_ptr<const ParsedScript> parsed = thread.parsedScripts.Get(script);
+  RunStatements(thread, form, WholeScript(*parsed));
+}
+
+void RunStatements(ScriptThread& thread, TVXForm* form, StatementRange lines) {
+  if (RunMustEnd(thread)) return;
   RunnerState& st = thread.state;
   if (st.runs >= kMaxRunNesting) throw Error("Scripts nested too deeply");
-  const LineList lines = script;
   st.ifDepth = 0;
   st.forDepth = 0;
   st.IfStack.clear();
   RunGuard guard(st);
   bool andFlag = false;
-  const int count = static_cast<int>(lines.size());
-  for (int i = 1; i <= count; ++i) {
+  for (int i = 1; i <= lines.count; ++i) {
     if (st.StopRequested) {
       st.StopRequested = false;
       st.ScriptStopped = true;
       return;
     }
     if (RunMustEnd(thread)) return;
-    std::string line = lines[static_cast<std::size_t>(i - 1)];
-    if (!line.empty() && line.back() == kFinalMark) line.pop_back();
+    const ParsedStatement& statement = lines[i];
     try {
-      const std::string code = StatementCode(line);
+      const std::string& code = statement.code;
       if (code == "3") {
         const BlockScan scan = ScanBlock(thread, lines, i, false);
         if (scan.outcome == BlockScan::Outcome::Ending) return;
@@ -145,16 +142,16 @@ void DoActions(ScriptThread& thread, TVXForm* form, const LineList& script) {
         }
       } else if (code == "2") {
         int endLine = 0;
-        const ForOutcome outcome = RunForLoop(thread, form, lines, i, line, endLine);
+        const ForOutcome outcome = RunForLoop(thread, form, lines, i, statement.line, endLine);
         if (outcome == ForOutcome::EndRun) return;
         if (outcome == ForOutcome::Done) {
           i = endLine;
           continue;
         }
       } else if (code == "0") {
-        andFlag = AndFlagOf(line, andFlag);
+        andFlag = AndFlagOf(statement.line, andFlag);
         Tifclause record;
-        record.clauses = ExtractClauses(line);
+        record.clauses = ExtractClauses(statement.line);
         record.andFlag = andFlag;
         if (ConditionMet(thread.app.eval, record) != 1) {
           const BlockScan scan = ScanBlock(thread, lines, i, true);
@@ -165,7 +162,7 @@ void DoActions(ScriptThread& thread, TVXForm* form, const LineList& script) {
           }
         }
       }
-      DoAction(thread, form, line, i);
+      RunStatement(thread, form, statement);
     } catch (const std::exception& e) {
       throw Error("Line #" + std::to_string(i) + ": " + e.what());
     }
@@ -181,20 +178,23 @@ void DoActions(Application& app, TVXForm* form, const LineList& lines) {
 }
 
 void DoAction(ScriptThread& thread, TVXForm* form, const std::string& line, int /*lineNumber*/) {
+  RunStatement(thread, form, ParseRunningLine(line));
+}
+
+void RunStatement(ScriptThread& thread, TVXForm* form, const ParsedStatement& statement) {
   thread.app.scripts->CountStatement();
-  if (line.empty()) return;
+  if (statement.line.empty()) return;
   RunnerState& st = thread.state;
-  const std::string compact = StripSpaces(line, false);
-  if (!compact.empty() && (compact[0] == '#' || compact[0] == '$' || compact[0] == '!')) {
-    if (!Skipped(st)) Assign(thread.app, line, compact);
+  if (statement.form == ParsedStatement::Form::Assignment) {
+    if (!Skipped(st)) Assign(thread.app, statement);
     return;
   }
-  const int code = StrToInt(compact.substr(0, compact.find('(')));
-  std::array<std::string, 5> args;
-  args[0] = GetArgument(line, 1);
-  const int commas = CountOutsideQuotes(",", compact);
-  for (int k = 2; k <= 5; ++k)
-    if (commas >= k - 1) args[static_cast<std::size_t>(k - 1)] = GetArgument(line, k);
+  const std::string& compact = statement.compact;
+  // A statement whose number is no integer fails here, with the message it
+  // always had.
+  const int code = statement.number ? *statement.number : StrToInt(compact.substr(0, compact.find('(')));
+  const std::string& line = statement.line;
+  const std::array<std::string, 5>& args = statement.args;
 
   switch (code) {
     case 0: LegacyIf(thread, line); return;

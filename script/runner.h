@@ -14,6 +14,7 @@
 #include <string_view>
 #include <vector>
 
+#include "script/parsed_script.h"
 #include "util/lines.h"
 
 namespace vx {
@@ -62,6 +63,7 @@ class ScriptThread {
   Application& app;
   const int threadIndex;
   RunnerState state;
+  ParsedScriptCache parsedScripts;  // used by this thread alone
 
   // Asks the thread's run to end before its next statement (command 9,
   // shutdown). Callable from any thread.
@@ -87,5 +89,11 @@ void DoActions(Application& app, TVXForm* form, const LineList& lines);
 
 // One statement; lineNumber is 1-based.
 void DoAction(ScriptThread& thread, TVXForm* form, const std::string& line, int lineNumber);
+
+// The runner's own steps, for the loop that runs a body: the statements of a
+// parsed script its caller holds (a run of its own, as DoActions starts one),
+// and one statement.
+void RunStatements(ScriptThread& thread, TVXForm* form, StatementRange lines);
+void RunStatement(ScriptThread& thread, TVXForm* form, const ParsedStatement& statement);
 
 }  // namespace vx

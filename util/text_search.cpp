@@ -9,6 +9,14 @@ namespace {
 
 constexpr std::string_view kOperators = "/*+-^";
 
+// For the few characters of an operator set a library call per character
+// costs more than the comparisons.
+bool OneOf(char c, std::string_view chars) {
+  for (char k : chars)
+    if (k == c) return true;
+  return false;
+}
+
 char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
 std::string LowerCopy(std::string_view text) {
@@ -101,7 +109,7 @@ int FirstOfAnyOutsideBrackets(std::string_view text, std::string_view chars) {
     const char c = text[i];
     if (c == '[') ++depth;
     else if (c == ']') --depth;
-    else if (depth <= 0 && chars.find(c) != std::string_view::npos) return ToPos(i);
+    else if (depth <= 0 && OneOf(c, chars)) return ToPos(i);
   }
   return -1;
 }
@@ -205,14 +213,14 @@ std::string ReplaceOutsideQuotes(std::string_view text, std::string_view token,
 
 int OperatorBefore(std::string_view text, int pos) {
   for (int i = std::min(pos, static_cast<int>(text.size())); i >= 1; --i)
-    if (kOperators.find(text[static_cast<std::size_t>(i - 1)]) != std::string_view::npos) return i;
+    if (OneOf(text[static_cast<std::size_t>(i - 1)], kOperators)) return i;
   return 0;
 }
 
 int OperatorAfter(std::string_view text, int pos) {
   const int length = static_cast<int>(text.size());
   for (int i = std::max(pos, 1); i <= length; ++i)
-    if (kOperators.find(text[static_cast<std::size_t>(i - 1)]) != std::string_view::npos) return i;
+    if (OneOf(text[static_cast<std::size_t>(i - 1)], kOperators)) return i;
   return length + 1;
 }
 

@@ -43,14 +43,30 @@ bool SameNoCase(std::string_view a, std::string_view b) {
 
 std::size_t FindNoCase(std::string_view text, std::string_view token, std::size_t from) {
   if (token.empty() || token.size() > text.size()) return std::string_view::npos;
-  // Every variable reference of every statement comes through here: test
-  // the first character before comparing the rest.
+  // Every variable reference of every statement comes through here, and
+  // references start with a mark that has no case: the library's search
+  // finds it, and only the rest is compared case-blind.
+  const char first = token[0];
+  if (Upper(first) != first || (first >= 'A' && first <= 'Z')) return detail::FindNoCaseGeneral(text, token, from);
+  const std::string_view rest = token.substr(1);
+  for (std::size_t i = text.find(first, from); i != std::string_view::npos && i + token.size() <= text.size();
+       i = text.find(first, i + 1))
+    if (SameNoCase(text.substr(i + 1, rest.size()), rest)) return i;
+  return std::string_view::npos;
+}
+
+namespace detail {
+
+std::size_t FindNoCaseGeneral(std::string_view text, std::string_view token, std::size_t from) {
+  if (token.empty() || token.size() > text.size()) return std::string_view::npos;
   const char first = Upper(token[0]);
   const std::string_view rest = token.substr(1);
   for (std::size_t i = from; i + token.size() <= text.size(); ++i)
     if (Upper(text[i]) == first && SameNoCase(text.substr(i + 1, rest.size()), rest)) return i;
   return std::string_view::npos;
 }
+
+}  // namespace detail
 
 std::string ReplaceAllNoCase(std::string_view text, std::string_view token,
                              std::string_view replacement) {

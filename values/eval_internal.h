@@ -51,6 +51,11 @@ std::vector<std::string> SplitArgs(std::string_view text);
 // A-Z folded; other bytes compared as they are.
 bool SameNoCase(std::string_view a, std::string_view b);
 std::size_t FindNoCase(std::string_view text, std::string_view token, std::size_t from = 0);
+namespace detail {
+// The plain position-by-position search FindNoCase shortcuts; kept to hold
+// the shortcut to it.
+std::size_t FindNoCaseGeneral(std::string_view text, std::string_view token, std::size_t from = 0);
+}  // namespace detail
 // Every occurrence, left to right, never rescanning what was put in.
 std::string ReplaceAllNoCase(std::string_view text, std::string_view token,
                              std::string_view replacement);

@@ -119,7 +119,7 @@ void ReplaceReferences(std::string& w, char mark, ValueOf valueOf) {
 
 // Steps 1 to 7.
 void Substitute(std::string& w, const Evaluator& ev) {
-  w = ReplaceAll(w, "()", "");
+  if (w.find("()") != std::string::npos) w = ReplaceAll(w, "()", "");
   if (w.find("#__") != std::string::npos)
     for (const auto& row : kMessageBoxNames) w = ReplaceOutsideQuotes(w, row.name, row.code, kQuote);
   if (w.find('@') != std::string::npos) ReplaceSystemTokens(w, ev);
@@ -196,9 +196,17 @@ std::size_t SignedSplit(std::string_view w) {
   return FirstOperatorFrom(w, !w.empty() && (w[0] == '-' || w[0] == '+') ? 1 : 0);
 }
 
+bool IsSign(char c) { return c == '+' || c == '-'; }
+
+// One of "--", "++", "+-", "-+" somewhere in W.
+bool HasSignPair(std::string_view w) {
+  for (std::size_t i = 1; i < w.size(); ++i)
+    if (IsSign(w[i]) && IsSign(w[i - 1])) return true;
+  return false;
+}
+
 void FoldSigns(std::string& w) {
-  while (w.find("--") != std::string::npos || w.find("++") != std::string::npos ||
-         w.find("+-") != std::string::npos || w.find("-+") != std::string::npos) {
+  while (HasSignPair(w)) {
     w = ReplaceAll(w, "--", "+");
     w = ReplaceAll(w, "++", "+");
     w = ReplaceAll(w, "+-", "-");
@@ -214,11 +222,16 @@ std::optional<long double> Arithmetic(std::string& w, const Evaluator& ev) {
   if (w[0] == '-' && operators == 1) return ReadNumber(w);
   FoldSigns(w);
   const int n = CountOperators(w);  // W changes only by folding until the end of this pass
-  const auto signedRight = [&w, n](char op) {
-    const char plain[] = {op, '-', '\0'};
-    const char plus[] = {op, '+', '\0'};
-    return n < 4 && (w.find(plain) != std::string::npos || w.find(plus) != std::string::npos);
-  };
+  // Which of "*", "/" and "^" stand right before a sign, found in one pass.
+  bool beforeSign[3] = {false, false, false};
+  if (n < 4)
+    for (std::size_t i = 0; i + 1 < w.size(); ++i)
+      if (IsSign(w[i + 1])) {
+        if (w[i] == '*') beforeSign[0] = true;
+        else if (w[i] == '/') beforeSign[1] = true;
+        else if (w[i] == '^') beforeSign[2] = true;
+      }
+  const auto signedRight = [&beforeSign](char op) { return beforeSign[op == '*' ? 0 : op == '/' ? 1 : 2]; };
   if (signedRight('*')) {
     const auto at = SignedSplit(w);
     const auto left = TextToNumber(std::string_view(w).substr(0, at));
