@@ -17,6 +17,9 @@
 #include "host/terminate.h"
 #include "host/vx_form.h"
 #include "platform/live/live_dialogs.h"
+#ifdef VX_HAVE_GSTREAMER
+#include "platform/live/gst_media.h"
+#endif
 #include "platform/live/live_process.h"
 #include "platform/live/live_session.h"
 #include "platform/live/message_dialog.h"
@@ -80,10 +83,15 @@ int Play(const std::string& executable, const std::string& traceFile) {
                                 [&session] { return session ? session->Window().Native() : nullptr; });
   vx::live::LiveProcess process(desktop.process, desktop.log, files, sandbox.DataFolder() + "/opened",
                                 [&session] { return session ? session->Window().Native() : nullptr; });
+#ifdef VX_HAVE_GSTREAMER
+  vx::live::GstMedia media(desktop.log, desktop.loop, files);
+#else
+  vx::platform::Media& media = desktop.media;
+#endif
   vx::platform::Platform platform{desktop.forms,   desktop.loop,      dialogs,          files,
                                   desktop.display, desktop.fonts,     desktop.pictures, desktop.input,
                                   process,         desktop.hosted,    desktop.clipboard, desktop.registry,
-                                  desktop.media};
+                                  media};
   auto flush = [&] {
     if (traceOut.is_open()) trace.Flush(desktop.log);
   };
@@ -102,7 +110,12 @@ int Play(const std::string& executable, const std::string& traceFile) {
   };
   int exitCode = 0;
   try {
-    app = vx::StartPlayer(platform);
+    // No Flash player here: a movie is left out rather than ending the
+    // presentation over a control it cannot have.
+    vx::PlayerOptions playerOptions;
+    playerOptions.leaveOutMissingFlash = true;
+    playerOptions.note = [&desktop](const std::string& line) { desktop.log.Add(line); };
+    app = vx::StartPlayer(platform, std::move(playerOptions));
     if (traceOut.is_open()) vx::tools::AttachTraceHooks(*app, desktop);
     flush();
     session = std::make_unique<vx::live::LiveSession>(desktop, options);
