@@ -30,6 +30,15 @@ struct MediaPlayback;
 struct HostedObjects;
 
 // The system settings as they were before the presentation changed them.
+// What a player on another desktop decides for itself.
+struct PlayerOptions {
+  // A Flash movie without a player is left out as with IgnoreMissingFlash,
+  // never ending the presentation.
+  bool leaveOutMissingFlash = false;
+  // Where such a decision is noted (the player's log).
+  std::function<void(const std::string&)> note;
+};
+
 struct SavedSystemSettings {
   bool cursorShadow = false;
   bool screenSaver = false;
@@ -74,6 +83,7 @@ class Application {
   int savedDisplayMode = -1;
 
   bool flashAvailable = false;
+  PlayerOptions options;
   std::unique_ptr<platform::FlashPlayer> flashHost;
 
   // Read before the presentation changed anything; empty when it did not.

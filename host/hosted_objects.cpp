@@ -36,7 +36,10 @@ void EndAtOnce(Application& app) {
 }  // namespace
 
 void MissingFlashPlayer(Application& app, bool ignore) {
-  if (ignore) return;
+  if (ignore) {
+    if (app.options.note) app.options.note("flash movie left out: no Flash player");
+    return;
+  }
   std::string text = "Running this application requiers Flash ActiveX to be installed.\r";
   text.append("This ActiveX can be downloaded from ").append(kFlashHelpAddress).append("\r\r");
   text.append("Since it is not installed, you can not run/use this application.\r");

@@ -50,7 +50,7 @@ void ProjectLoader::ObjectHeader(const ObjectHeaderRecord& header) {
   if (header.kind.kind == ObjectKind::Flash && !app_.flashAvailable) {
     // Back only when the movie is to be left out: its fields go with it, or
     // they would fall on the object before it.
-    MissingFlashPlayer(app_, project_ != nullptr && project_->IgnoreMissingFlash);
+    MissingFlashPlayer(app_, app_.options.leaveOutMissingFlash || (project_ != nullptr && project_->IgnoreMissingFlash));
     objects_.SkipObject();
     return;
   }

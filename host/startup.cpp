@@ -66,8 +66,11 @@ void FixFolders(Application& app) {
   app.evalFolders = {app.programFolder, app.tempFolder, app.windowsFolder};
 }
 
-std::unique_ptr<Application> StartPlayer(platform::Platform& platform) {
+std::unique_ptr<Application> StartPlayer(platform::Platform& platform) { return StartPlayer(platform, PlayerOptions{}); }
+
+std::unique_ptr<Application> StartPlayer(platform::Platform& platform, PlayerOptions options) {
   auto app = std::make_unique<Application>(platform);
+  app->options = std::move(options);
   // Before any text reaches the system, the splash's too.
   app->codePage = DecidePresentationCodePage(platform);
   app->splash = std::make_unique<TVXLoad>(platform);

@@ -9,10 +9,13 @@
 namespace vx {
 
 class Application;
+struct PlayerOptions;
 
 // Everything up to the message loop. On an unreadable own file or a broken
 // presentation it shows its box and ends the process.
 std::unique_ptr<Application> StartPlayer(platform::Platform& platform);
+// The same with what a player on another desktop decides for itself.
+std::unique_ptr<Application> StartPlayer(platform::Platform& platform, PlayerOptions options);
 
 // The temp, Windows and program folders (the own executable's folder) from
 // the platform, each ending in "\", for the application and its scripts.

@@ -12,8 +12,11 @@ packages=(
   # The native player: its window, input and dialogs; its end-to-end test
   # drives it with real X input and reads screenshots (xwd).
   libgtk-3-dev xdotool x11-apps
-  # Wine's DirectShow parses media through GStreamer (sounds and videos).
-  gstreamer1.0-plugins-base gstreamer1.0-plugins-good
+  # Wine's DirectShow parses media through GStreamer (sounds and videos);
+  # the native player plays them with it (libav: WMV, MPEG and the old AVI
+  # codecs), and its media tests make their files with gst-launch-1.0.
+  gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-libav gstreamer1.0-tools
+  libgstreamer1.0-dev libgstreamer-plugins-base1.0-dev
   # The Wine media scenario writes its tone and clip with a script.
   python3
 )

@@ -92,6 +92,8 @@ void SimControl::Changed() const { window_->ControlChanged(); }
 
 void SimControl::Lower() { window_->LowerControl(this); }
 
+void SimControl::Raise() { window_->RaiseControl(this); }
+
 void SimControl::MoveTo(platform::Window& window) {
   auto* to = dynamic_cast<SimWindow*>(&window);
   if (to == nullptr || to == window_) return;

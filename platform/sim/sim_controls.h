@@ -47,6 +47,7 @@ class SimControl {
   void Tell(void (platform::ControlListener::*event)());
   void Changed() const;
   void Lower();
+  void Raise();
   void MoveTo(platform::Window& window);
   void MoveInTabSequence(int place);
 

@@ -3,7 +3,7 @@
 share of the pixels of an area that are of a colour family, so that a test
 can poll a window until something shows.
 
-usage: xwd_area.py X Y WIDTH HEIGHT green|any-dark
+usage: xwd_area.py X Y WIDTH HEIGHT green|red|any-dark
 """
 import struct
 import sys
@@ -42,6 +42,8 @@ def main():
             total += 1
             if family == "green":
                 hits += g > r + 50 and g > b + 20
+            elif family == "red":
+                hits += r > 150 and r > g + 80 and r > b + 80
             else:
                 hits += r + g + b < 200
     print(f"{hits} {total}")

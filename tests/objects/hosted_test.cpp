@@ -364,6 +364,35 @@ TEST_F(FlashTest, WithIgnoreMissingFlashTheMovieIsLeftOutAndThePageLoads) {
   EXPECT_NE(Run("40(\"flash\",\"Extra\")"), std::nullopt);
 }
 
+TEST_F(FlashTest, APlayerThatLeavesOutMissingFlashLoadsThePageAndNotesIt) {
+  desktop.hosted.SetFlashInstalled(false);
+  project.ignoreMissingFlash = false;
+  test::InstallPresentation(desktop, project);
+  std::vector<std::string> notes;
+  PlayerOptions options;
+  options.leaveOutMissingFlash = true;
+  options.note = [&notes](const std::string& line) { notes.push_back(line); };
+  ASSERT_EQ(test::ExitCodeOf([&] { app = StartPlayer(desktop.Platform(), options); }), std::nullopt)
+      << ::testing::PrintToString(desktop.log.Lines());
+  app->MainForm()->Window().Show();
+  EXPECT_EQ(Objects().Find("OBJMovie"), nullptr);
+  EXPECT_EQ(Objects().Find("OBJAfter")->BoundsRect(), (platform::Rect{7, 8, 90, 30}));
+  EXPECT_EQ(notes, std::vector<std::string>{"flash movie left out: no Flash player"});
+  for (const auto& line : desktop.log.Lines()) EXPECT_EQ(line.find("msgbox [Flash ActiveX]"), std::string::npos);
+}
+
+TEST_F(FlashTest, WithAPlayerInstalledTheOptionChangesNothing) {
+  desktop.hosted.SetFlashInstalled(true);
+  test::InstallPresentation(desktop, project);
+  std::vector<std::string> notes;
+  PlayerOptions options;
+  options.leaveOutMissingFlash = true;
+  options.note = [&notes](const std::string& line) { notes.push_back(line); };
+  ASSERT_EQ(test::ExitCodeOf([&] { app = StartPlayer(desktop.Platform(), options); }), std::nullopt);
+  EXPECT_NE(Objects().Find("OBJMovie"), nullptr);
+  EXPECT_TRUE(notes.empty());
+}
+
 // --- plug-ins --------------------------------------------------------------
 
 class PluginTest : public HostedTest {

@@ -20,6 +20,9 @@
 #include "platform/live/desktop_state.h"
 #include "platform/live/live_dialogs.h"
 #include "platform/live/live_hosted.h"
+#ifdef VX_HAVE_GSTREAMER
+#include "platform/live/gst_media.h"
+#endif
 #include "platform/live/live_process.h"
 #include "platform/live/live_session.h"
 #include "platform/live/message_dialog.h"
@@ -91,10 +94,15 @@ int Play(const std::string& executable, const std::string& traceFile, std::optio
   vx::live::LiveProcess process(desktop.process, desktop.log, desktop.codePages, files, sandbox.DataFolder() + "/opened",
                                 [&session] { return session ? session->Window().Native() : nullptr; });
   vx::live::LiveHosted hosted(desktop.hosted, desktop.log);
+#ifdef VX_HAVE_GSTREAMER
+  vx::live::GstMedia media(desktop.log, desktop.loop, files);
+#else
+  vx::platform::Media& media = desktop.media;
+#endif
   vx::platform::Platform platform{desktop.forms,   desktop.loop,      dialogs,          files,
                                   desktop.display, desktop.fonts,     desktop.pictures, desktop.input,
                                   process,         hosted,            desktop.clipboard, desktop.registry,
-                                  desktop.media};
+                                  media};
   auto flush = [&] {
     if (traceOut.is_open()) trace.Flush(desktop.log);
   };
@@ -113,7 +121,12 @@ int Play(const std::string& executable, const std::string& traceFile, std::optio
   };
   int exitCode = 0;
   try {
-    app = vx::StartPlayer(platform);
+    // No Flash player here: a movie is left out rather than ending the
+    // presentation over a control it cannot have.
+    vx::PlayerOptions playerOptions;
+    playerOptions.leaveOutMissingFlash = true;
+    playerOptions.note = [&desktop](const std::string& line) { desktop.log.Add(line); };
+    app = vx::StartPlayer(platform, std::move(playerOptions));
     if (traceOut.is_open()) vx::tools::AttachTraceHooks(*app, desktop);
     flush();
     session = std::make_unique<vx::live::LiveSession>(desktop, options);
