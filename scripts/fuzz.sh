@@ -6,20 +6,25 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-60}
+# A sanitize preset's tree (CI's) already holds the fuzzers; else a tree of
+# their own.
+tree=${VX_FUZZ_TREE:-build/fuzz}
 
-cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
-  -DVX_BUILD_BENCH=OFF >/dev/null
-cmake --build build/fuzz --target vx_fuzzers
+if [ ! -f "$tree/CMakeCache.txt" ]; then
+  cmake -S . -B "$tree" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+    -DVX_BUILD_BENCH=OFF >/dev/null
+fi
+cmake --build "$tree" --target vx_fuzzers
 
 # Leaks inside fontconfig and Pango's process-wide caches are not ours.
 export LSAN_OPTIONS="suppressions=$PWD/tests/sanitizers/lsan.supp:print_suppressions=0"
 
 shopt -s nullglob
-for fuzzer in build/fuzz/tests/fuzz/vx_fuzz_*; do
+for fuzzer in "$tree"/tests/fuzz/vx_fuzz_*; do
   [ -x "$fuzzer" ] || continue
   name=${fuzzer##*/vx_fuzz_}
   corpus=tests/fuzz/corpus/$name
-  work=build/fuzz/corpus-$name
+  work=$tree/corpus-$name
   mkdir -p "$work"
   # The runner and the player draw text: fontconfig's caches grow with every
   # new font name and LeakSanitizer would stop at each input to symbolise

@@ -21,8 +21,9 @@ else
 fi
 # One native build, under AddressSanitizer and UndefinedBehaviorSanitizer:
 # every native test (and the vxpack the Wine tests use) runs from it, so a
-# memory error or undefined behaviour fails CI (docs/hostile-input.md).
+# memory error or undefined behaviour fails CI, and the fuzzers are built
+# from the same objects (docs/hostile-input.md).
 cmake --preset sanitize -DVX_WERROR=ON
 cmake --build --preset sanitize
-scripts/fuzz.sh 30
+VX_FUZZ_TREE=build/sanitize scripts/fuzz.sh 30
 ctest --preset sanitize -j2
