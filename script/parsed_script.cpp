@@ -25,6 +25,7 @@ void ParseAssignment(ParsedStatement& p) {
     case '$': p.expression = StripSpaces(CopyText(s, equal + 1, kAll), true); break;
     default: p.expression = CopyText(p.compact, PosOf("=", p.compact) + 1, kAll); break;
   }
+  if (p.mark != '$') p.numForm = CompileSimpleNumExpr(p.expression);
 }
 
 void ParseCall(ParsedStatement& p) {

@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "util/lines.h"
+#include "values/simple_num_expr.h"
 
 namespace vx {
 
@@ -37,6 +38,8 @@ struct ParsedStatement {
   char mark = 0;
   std::string target;      // the variable's name as written
   std::string expression;  // the value's text, as its evaluator takes it
+  // "#" and "!": the expression's precompiled form, when it has one.
+  std::optional<SimpleNumExpr> numForm;
   // Call: the statement's number; none when its text is no integer (the
   // statement then fails when it runs, as it always did).
   std::optional<int> number;

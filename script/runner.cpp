@@ -45,15 +45,16 @@ bool Skipped(const RunnerState& st) {
 }
 
 void Assign(Application& app, const ParsedStatement& statement) {
+  const SimpleNumExpr* form = statement.numForm ? &*statement.numForm : nullptr;
   switch (statement.mark) {
     case '#':
-      app.values.SetNumVar(statement.target, static_cast<double>(EvalNumExpr(statement.expression, app.eval)));
+      app.values.SetNumVar(statement.target, static_cast<double>(EvalNumExpr(statement.expression, form, app.eval)));
       break;
     case '$':
       app.values.SetStrVar(statement.target, EvalStrExpr(statement.expression, app.eval));
       break;
     default:
-      app.values.SetBoolVar(statement.target, EvalNumExpr(statement.expression, app.eval) > 0);
+      app.values.SetBoolVar(statement.target, EvalNumExpr(statement.expression, form, app.eval) > 0);
   }
 }
 

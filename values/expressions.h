@@ -10,6 +10,8 @@
 
 namespace vx {
 
+struct SimpleNumExpr;
+
 // Text in, text out. An expression it does not recognise gives the empty
 // text; what a text function throws reaches the caller unchanged.
 std::string EvalStrExpr(std::string_view text, EvalContext& ctx);
@@ -18,5 +20,8 @@ std::string EvalStrExpr(std::string_view text, EvalContext& ctx);
 // "'%s' is not a valid integer value" naming the outermost working text when
 // the expression cannot be evaluated and does not read as an integer.
 long double EvalNumExpr(std::string_view text, EvalContext& ctx);
+// The same, worked out on numbers when form (text's precompiled form, or
+// null) allows it.
+long double EvalNumExpr(std::string_view text, const SimpleNumExpr* form, EvalContext& ctx);
 
 }  // namespace vx

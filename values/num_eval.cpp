@@ -13,6 +13,7 @@
 #include "values/expressions.h"
 #include "values/far_date.h"
 #include "values/number_text.h"
+#include "values/simple_num_expr.h"
 #include "values/system_tokens.h"
 
 namespace vx {
@@ -312,5 +313,11 @@ long double NumEval(std::string_view text, EvalContext& ctx, int depth) {
 }  // namespace eval
 
 long double EvalNumExpr(std::string_view text, EvalContext& ctx) { return eval::NumEval(text, ctx, 0); }
+
+long double EvalNumExpr(std::string_view text, const SimpleNumExpr* form, EvalContext& ctx) {
+  if (form != nullptr)
+    if (const auto value = EvalSimpleNumExpr(*form, ctx.values)) return *value;
+  return eval::NumEval(text, ctx, 0);
+}
 
 }  // namespace vx

@@ -37,6 +37,11 @@ double TValues::GetNumVar(std::string_view name) {
   return nums_.Slot(std::move(key)).value;
 }
 
+double TValues::GetNumVarNormalised(const std::string& key) {
+  std::lock_guard lock(mutex_);
+  return nums_.Slot(key).value;
+}
+
 void TValues::SetNumVar(std::string_view name, double value) {
   std::string key = NormaliseVarName(name);
   std::lock_guard lock(mutex_);

@@ -54,6 +54,10 @@ class VarTable {
     }
     return entries_.back();
   }
+  Entry& Slot(const std::string& key) {
+    if (auto it = index_.find(key); it != index_.end()) return entries_[it->second];
+    return Slot(std::string(key));
+  }
   std::size_t size() const { return entries_.size(); }
   const std::vector<Entry>& entries() const { return entries_; }
 
@@ -69,6 +73,9 @@ class TValues {
   std::string GetStrVar(std::string_view name);
   void SetStrVar(std::string_view name, std::string_view value);
   double GetNumVar(std::string_view name);
+  // For names normalised once and kept (precompiled expressions): no copy
+  // unless the variable is new.
+  double GetNumVarNormalised(const std::string& key);
   void SetNumVar(std::string_view name, double value);
   bool GetBoolVar(std::string_view name);
   void SetBoolVar(std::string_view name, bool value);
