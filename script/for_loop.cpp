@@ -24,6 +24,12 @@ std::int32_t ClampToInt32(long double v) {
   return static_cast<std::int32_t>(r);
 }
 
+// Asked every turn: numbers that print as their digits need no text.
+bool ReachedEnd(long double current, long double end, const std::string& endText) {
+  if (PrintsAsWholeDigits(current) && PrintsAsWholeDigits(end)) return current == end;
+  return NumberToText(current) == endText;
+}
+
 }  // namespace
 
 std::string ForStepText(std::string_view line) {
@@ -90,20 +96,21 @@ ForOutcome RunForLoop(ScriptThread& thread, TVXForm* form, StatementRange lines,
   const StatementRange body{&lines[lineNumber + 1], scan.endLine - 1 - lineNumber};
 
   const std::string endText = NumberToText(end);
-  long double current = std::nearbyint(static_cast<long double>(app.values.GetNumVar(h.variable)));
+  const std::string key = NormaliseVarName(h.variable);
+  long double current = std::nearbyint(static_cast<long double>(app.values.GetNumVarNormalised(key)));
   current = current > end ? current + step : current - step;
-  while (NumberToText(current) != endText) {
+  while (!ReachedEnd(current, end, endText)) {
     app.scripts->CountStatement();  // a round with an empty body still counts
     if (RunMustEnd(thread)) return ForOutcome::EndRun;
     long double next = end > current ? current + step : current - step;
     if (step <= 1) next = RoundToScale(next, scale);
     if (next == current) throw Error("A for loop step too small to count with never ends");
     current = next;
-    app.values.SetNumVar(h.variable, static_cast<double>(current));
+    app.values.SetNumVarNormalised(key, static_cast<double>(current));
     st.ScriptStopped = false;
     RunStatements(thread, form, body);
     if (st.ScriptStopped) return ForOutcome::EndRun;
-    current = app.values.GetNumVar(h.variable);
+    current = app.values.GetNumVarNormalised(key);
     if (current - step >= end) continue;
     if (RoundToScale(current + step, scale) > end) current = end;
   }

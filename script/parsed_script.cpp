@@ -26,6 +26,7 @@ void ParseAssignment(ParsedStatement& p) {
     default: p.expression = CopyText(p.compact, PosOf("=", p.compact) + 1, kAll); break;
   }
   if (p.mark != '$') p.numForm = CompileSimpleNumExpr(p.expression);
+  if (p.mark == '#') p.targetKey = NormaliseVarName(p.target);
 }
 
 void ParseCall(ParsedStatement& p) {

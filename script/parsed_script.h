@@ -37,6 +37,7 @@ struct ParsedStatement {
   // Assignment: compact starts with '#', '$' or '!'.
   char mark = 0;
   std::string target;      // the variable's name as written
+  std::string targetKey;   // "#": target normalised, as the store keeps it
   std::string expression;  // the value's text, as its evaluator takes it
   // "#" and "!": the expression's precompiled form, when it has one.
   std::optional<SimpleNumExpr> numForm;

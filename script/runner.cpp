@@ -48,7 +48,8 @@ void Assign(Application& app, const ParsedStatement& statement) {
   const SimpleNumExpr* form = statement.numForm ? &*statement.numForm : nullptr;
   switch (statement.mark) {
     case '#':
-      app.values.SetNumVar(statement.target, static_cast<double>(EvalNumExpr(statement.expression, form, app.eval)));
+      app.values.SetNumVarNormalised(statement.targetKey,
+                                     static_cast<double>(EvalNumExpr(statement.expression, form, app.eval)));
       break;
     case '$':
       app.values.SetStrVar(statement.target, EvalStrExpr(statement.expression, app.eval));

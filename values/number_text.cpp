@@ -19,10 +19,8 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 // the integer's own digits are the answer; counters and coordinates take
 // this path, which skips the long-double printf.
 std::optional<std::string> WholeNumberText(long double value) {
-  constexpr long double kLimit = 1e15L;
-  if (!(value > -kLimit && value < kLimit)) return std::nullopt;
+  if (!PrintsAsWholeDigits(value)) return std::nullopt;
   const auto whole = static_cast<std::int64_t>(value);
-  if (static_cast<long double>(whole) != value) return std::nullopt;
   char buffer[24];
   auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, whole);
   return std::string(buffer, static_cast<std::size_t>(end - buffer));
@@ -45,6 +43,11 @@ std::optional<long double> WholeNumberValue(std::string_view text) {
 }
 
 }  // namespace
+
+bool PrintsAsWholeDigits(long double value) {
+  constexpr long double kLimit = 1e15L;
+  return value > -kLimit && value < kLimit && static_cast<long double>(static_cast<std::int64_t>(value)) == value;
+}
 
 std::string NumberToText(long double value) {
   if (auto whole = WholeNumberText(value); whole && value != 0) return *std::move(whole);

@@ -14,6 +14,11 @@ namespace vx {
 // exponent.
 std::string NumberToText(long double value);
 
+// Whole and below 10^15 in size: printed as the integer's own digits, so
+// two such numbers print alike exactly when they are equal (both zeros
+// print "0").
+bool PrintsAsWholeDigits(long double value);
+
 // Blanks around, optional sign, digits with an optional "." part, optional
 // exponent. Nothing for any other text or a value beyond the extended range.
 std::optional<long double> TextToNumber(std::string_view text);

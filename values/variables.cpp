@@ -42,6 +42,11 @@ double TValues::GetNumVarNormalised(const std::string& key) {
   return nums_.Slot(key).value;
 }
 
+void TValues::SetNumVarNormalised(const std::string& key, double value) {
+  std::lock_guard lock(mutex_);
+  nums_.Slot(key).value = value;
+}
+
 void TValues::SetNumVar(std::string_view name, double value) {
   std::string key = NormaliseVarName(name);
   std::lock_guard lock(mutex_);

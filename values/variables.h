@@ -73,10 +73,11 @@ class TValues {
   std::string GetStrVar(std::string_view name);
   void SetStrVar(std::string_view name, std::string_view value);
   double GetNumVar(std::string_view name);
-  // For names normalised once and kept (precompiled expressions): no copy
+  // For names normalised once and kept (parsed statements, loops): no copy
   // unless the variable is new.
   double GetNumVarNormalised(const std::string& key);
   void SetNumVar(std::string_view name, double value);
+  void SetNumVarNormalised(const std::string& key, double value);
   bool GetBoolVar(std::string_view name);
   void SetBoolVar(std::string_view name, bool value);
 

@@ -153,6 +153,8 @@ INSTANTIATE_TEST_SUITE_P(
                       LoopCase{"DescendingStepTwo", "2(#i=5,0)step2()", "#h=#h*10+#i", 531, 3},
                       LoopCase{"StartEqualsEnd", "2(#i=2,2)step1()", "#h=#h*10+#i", 2, 1},
                       LoopCase{"HalfSteps", "2(#i=0,2)step0.5()", "#h=#h*10+#i*2", 1234, 5},
+                      LoopCase{"EndNotWhole", "2(#i=0,1.5)step0.5()", "#h=#h*10+#i*2", 123, 4},
+                      LoopCase{"DescendingToNotWhole", "2(#i=2,0.5)step0.5()", "#h=#h*10+#i*2", 4321, 4},
                       LoopCase{"NegativeStepCountsLikeItsSize", "2(#i=3,1)step-1()", "#h=#h*10+#i", 321, 3},
                       LoopCase{"SpacesInHeader", "2( #i = 1 , 2 ) step 1 ()", "#h=#h*10+#i", 12, 2}),
     [](const auto& p) { return std::string(p.param.name); });

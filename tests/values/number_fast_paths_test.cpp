@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <random>
 #include <string>
+#include <vector>
 
 #include "values/number_text.h"
 
@@ -64,6 +65,32 @@ TEST(NumberFastPaths, DigitTextsReadAsTheGeneralParseReadsThem) {
     for (int d = 0; d < digits; ++d) text += static_cast<char>('0' + random() % 10);
     ExpectSameValue(text);
   }
+}
+
+TEST(NumberFastPaths, NumbersThatPrintAsDigitsPrintAlikeExactlyWhenEqual) {
+  std::mt19937_64 random(2419);
+  const std::vector<long double> edges{0.0L, -0.0L, 1e15L, -1e15L, 1e15L - 1, 1 - 1e15L, 999999999999999.5L, 0.5L};
+  const auto pick = [&]() -> long double {
+    switch (random() % 4) {
+      case 0: return edges[random() % edges.size()];
+      case 1: return static_cast<long double>(static_cast<std::int64_t>(random() % 41) - 20);
+      case 2: return static_cast<long double>(static_cast<std::int64_t>(random() % 41) - 20) +
+                     std::ldexp(1.0L, -static_cast<int>(random() % 64) - 1);
+      default: return static_cast<long double>(static_cast<std::int64_t>(random() % 2000000000000000ULL) - 999999999999999LL);
+    }
+  };
+  int compared = 0;
+  for (int i = 0; i < 1000000; ++i) {
+    const long double a = pick();
+    const long double b = pick();
+    if (!PrintsAsWholeDigits(a) || !PrintsAsWholeDigits(b)) continue;
+    ++compared;
+    ASSERT_EQ(a == b, NumberToText(a) == NumberToText(b)) << static_cast<double>(a) << " " << static_cast<double>(b);
+  }
+  EXPECT_GT(compared, 300000);
+  // Off the shortcut a number may still print as digits: a hair below 3 prints "3".
+  EXPECT_FALSE(PrintsAsWholeDigits(2.9999999999999999L));
+  EXPECT_EQ(NumberToText(2.9999999999999999L), "3");
 }
 
 }  // namespace
