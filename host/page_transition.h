@@ -3,6 +3,7 @@
 // shown, its client area runs from what was on the screen behind it to the
 // page itself over the page's duration, one frame per timer tick.
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
@@ -14,6 +15,11 @@
 
 namespace vx {
 
+// Every frame renders three images of the client area. A page larger than
+// a 4K screen shows at once: its frames would take far longer than their
+// turn, and the sim, whose clock waits for them, would paint every one.
+inline constexpr std::int64_t kMaxTransitionPixels = std::int64_t{3840} * 2160;
+
 class PageTransition {
  public:
   // paintPage draws the page as it looks without a transition.
@@ -24,7 +30,7 @@ class PageTransition {
   PageTransition& operator=(const PageTransition&) = delete;
 
   // Starts the effect of settings from the window's ScreenBehind(); nothing
-  // without an effect. A running effect starts over.
+  // without an effect or on a client area above kMaxTransitionPixels. A running effect starts over.
   void Start(const TransitionSettings& settings);
   // The page is drawn plainly from now on.
   void Stop();
@@ -37,6 +43,7 @@ class PageTransition {
 
  private:
   void Tick();
+  bool SizeFits(platform::Size size) const;
   const RgbaImage* Mask(const std::string& path);
 
   platform::Platform& platform_;
