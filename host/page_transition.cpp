@@ -15,8 +15,8 @@ constexpr unsigned kFrameIntervalMs = 10;
 }  // namespace
 
 PageTransition::PageTransition(platform::Platform& platform, platform::Window& window,
-                               std::function<void(platform::Canvas&)> paintPage)
-    : platform_(platform), window_(window), paintPage_(std::move(paintPage)) {
+                               std::function<void(platform::Canvas&)> paintPage, const std::int64_t& pixelLimit)
+    : platform_(platform), window_(window), paintPage_(std::move(paintPage)), pixelLimit_(pixelLimit) {
   timer_ = platform_.loop.CreateTimer(kFrameIntervalMs, [this] { Tick(); });
 }
 
@@ -110,7 +110,7 @@ bool PageTransition::Paint(platform::Canvas& canvas) {
 
 bool PageTransition::SizeFits(platform::Size size) const {
   return size.width > 0 && size.height > 0 && RgbaImage::SizeAllowed(size.width, size.height) &&
-         std::int64_t{size.width} * size.height <= kMaxTransitionPixels;
+         std::int64_t{size.width} * size.height <= pixelLimit_;
 }
 
 const RgbaImage* PageTransition::Mask(const std::string& path) {

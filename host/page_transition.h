@@ -15,22 +15,18 @@
 
 namespace vx {
 
-// Every frame renders three images of the client area. A page larger than
-// a 4K screen shows at once: its frames would take far longer than their
-// turn, and the sim, whose clock waits for them, would paint every one.
-inline constexpr std::int64_t kMaxTransitionPixels = std::int64_t{3840} * 2160;
-
 class PageTransition {
  public:
-  // paintPage draws the page as it looks without a transition.
+  // paintPage draws the page as it looks without a transition; a client
+  // area above pixelLimit shows without one (read at every frame).
   PageTransition(platform::Platform& platform, platform::Window& window,
-                 std::function<void(platform::Canvas&)> paintPage);
+                 std::function<void(platform::Canvas&)> paintPage, const std::int64_t& pixelLimit);
   ~PageTransition();
   PageTransition(const PageTransition&) = delete;
   PageTransition& operator=(const PageTransition&) = delete;
 
   // Starts the effect of settings from the window's ScreenBehind(); nothing
-  // without an effect or on a client area above kMaxTransitionPixels. A running effect starts over.
+  // without an effect or on a client area above the pixel limit. A running effect starts over.
   void Start(const TransitionSettings& settings);
   // The page is drawn plainly from now on.
   void Stop();
@@ -49,6 +45,7 @@ class PageTransition {
   platform::Platform& platform_;
   platform::Window& window_;
   std::function<void(platform::Canvas&)> paintPage_;
+  const std::int64_t& pixelLimit_;
   std::unique_ptr<platform::Timer> timer_;
   bool running_ = false;
   imaging::TransitionKind kind_ = imaging::TransitionKind::Fade;
