@@ -37,6 +37,9 @@ struct PlayerOptions {
   bool leaveOutMissingFlash = false;
   // Where such a decision is noted (the player's log).
   std::function<void(const std::string&)> note;
+  // Pages whose client area is larger show without their transition. A
+  // harness that paints every frame of virtual time (the fuzzers) sets less.
+  std::int64_t transitionPixelLimit = kMaxTransitionPixels;
 };
 
 struct SavedSystemSettings {

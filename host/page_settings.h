@@ -54,6 +54,12 @@ struct FrameShapeSettings {
   platform::Color fill = 0;
 };
 
+// Every transition frame renders three images of the client area. A page
+// larger than a 4K screen shows at once: its frames would take far longer
+// than their turn, and the sim, whose clock waits for them, would paint
+// every one.
+inline constexpr std::int64_t kMaxTransitionPixels = std::int64_t{3840} * 2160;
+
 struct TransitionSettings {
   int effect = 0;  // 0 none, else "Transition" + effect
   int durationMs = 1000;

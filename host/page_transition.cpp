@@ -15,8 +15,8 @@ constexpr unsigned kFrameIntervalMs = 10;
 }  // namespace
 
 PageTransition::PageTransition(platform::Platform& platform, platform::Window& window,
-                               std::function<void(platform::Canvas&)> paintPage)
-    : platform_(platform), window_(window), paintPage_(std::move(paintPage)) {
+                               std::function<void(platform::Canvas&)> paintPage, const std::int64_t& pixelLimit)
+    : platform_(platform), window_(window), paintPage_(std::move(paintPage)), pixelLimit_(pixelLimit) {
   timer_ = platform_.loop.CreateTimer(kFrameIntervalMs, [this] { Tick(); });
 }
 
@@ -24,7 +24,7 @@ PageTransition::~PageTransition() = default;
 
 void PageTransition::Start(const TransitionSettings& settings) {
   const imaging::TransitionInfo* info = imaging::TransitionByCode(settings.effect);
-  if (info == nullptr || settings.durationMs <= 0) {
+  if (info == nullptr || settings.durationMs <= 0 || !SizeFits(window_.ClientSize())) {
     Stop();
     return;
   }
@@ -81,27 +81,36 @@ void PageTransition::Tick() {
     timer_->SetEnabled(false);
     return;
   }
-  if (Progress() >= 1000) Stop();
+  // A page resized past the limit meanwhile shows plainly from now on.
+  if (Progress() >= 1000 || !SizeFits(window_.ClientSize())) Stop();
   else window_.Repaint();
 }
 
 bool PageTransition::Paint(platform::Canvas& canvas) {
   if (!running_) return false;
   const platform::Size size = window_.ClientSize();
-  if (size.width <= 0 || size.height <= 0 || !RgbaImage::SizeAllowed(size.width, size.height)) return false;
+  if (!SizeFits(size)) return false;
   RgbaImage to(size.width, size.height, RgbaOf(window_.Look().color));
   {
     std::unique_ptr<platform::Canvas> onPicture = platform_.pictures.CanvasOn(to);
     paintPage_(*onPicture);
   }
-  // What was behind may differ in size (a window moved meanwhile): black
+  // What was behind may differ in size (the page resized meanwhile): black
   // where nothing was seen.
-  RgbaImage from(size.width, size.height, {0, 0, 0, 255});
-  for (int y = 0; y < std::min(size.height, from_.Height()); ++y)
-    std::copy_n(from_.Row(y), std::min(size.width, from_.Width()), from.Row(y));
-  const RgbaImage frame = imaging::TransitionFrame(kind_, from, to, Progress(), params_);
+  if (from_.Width() != size.width || from_.Height() != size.height) {
+    RgbaImage from(size.width, size.height, {0, 0, 0, 255});
+    for (int y = 0; y < std::min(size.height, from_.Height()); ++y)
+      std::copy_n(from_.Row(y), std::min(size.width, from_.Width()), from.Row(y));
+    from_ = std::move(from);
+  }
+  const RgbaImage frame = imaging::TransitionFrame(kind_, from_, to, Progress(), params_);
   canvas.DrawImage(frame, {0, 0, size.width, size.height}, false);
   return true;
+}
+
+bool PageTransition::SizeFits(platform::Size size) const {
+  return size.width > 0 && size.height > 0 && RgbaImage::SizeAllowed(size.width, size.height) &&
+         std::int64_t{size.width} * size.height <= pixelLimit_;
 }
 
 const RgbaImage* PageTransition::Mask(const std::string& path) {

@@ -25,7 +25,8 @@ TVXForm::TVXForm(Application& app) : app_(app) {
   enterLeave_->SetEnabled(true);
   components_ = std::make_unique<PageObjects>(*window_, [this] { return page.cursor; });
   transition_ = std::make_unique<PageTransition>(app.platform, *window_,
-                                                 [this](platform::Canvas& canvas) { PaintContent(canvas); });
+                                                 [this](platform::Canvas& canvas) { PaintContent(canvas); },
+                                                 app.options.transitionPixelLimit);
 }
 
 TVXForm::~TVXForm() = default;

@@ -1,8 +1,10 @@
 #include "tests/fuzz/fuzz_player.h"
 
 #include <exception>
+#include <utility>
 
 #include "host/app_events.h"
+#include "host/application.h"
 #include "host/startup.h"
 #include "host/vx_form.h"
 #include "script/app_thread.h"
@@ -45,7 +47,11 @@ void InstallPresentation(sim::SimDesktop& desktop, const std::vector<PeResource>
 }
 
 std::unique_ptr<Application> StartBounded(sim::SimDesktop& desktop) {
-  std::unique_ptr<Application> app = StartPlayer(desktop.Platform());
+  // Every frame of a transition is painted on the virtual clock: at the
+  // player's limit a 4K page alone would spend the input's whole time limit.
+  PlayerOptions options;
+  options.transitionPixelLimit = 320 * 240;
+  std::unique_ptr<Application> app = StartPlayer(desktop.Platform(), std::move(options));
   app->scripts->LimitStatements(kStatementBudget);
   Application& running = *app;
   desktop.loop.SetErrorHandler(

@@ -162,6 +162,35 @@ TEST_F(PageVisualsTest, HidingThePageEndsItsTransition) {
   EXPECT_TRUE(Form(1).Transition().Running());  // every show plays it again
 }
 
+TEST_F(PageVisualsTest, PagesLargerThanA4KScreenShowWithoutTheirTransition) {
+  tools::PageModel& page = AddPage("Big", kRed, 3841, 2160);
+  page.flags.transition = 12;
+  page.flags.transitionDuration = 1000;
+  Start();
+  EXPECT_FALSE(Form(1).Transition().Running());
+  EXPECT_EQ(Win(1).PixelAt(3840, 2159), (Rgba{255, 0, 0, 255}));  // the plain page at once
+}
+
+TEST_F(PageVisualsTest, PagesAsLargeAsA4KScreenShowTheirTransition) {
+  tools::PageModel& page = AddPage("Most", kRed, 3840, 2160);
+  page.flags.transition = 12;
+  page.flags.transitionDuration = 1000;
+  Start();
+  EXPECT_TRUE(Form(1).Transition().Running());
+}
+
+TEST_F(PageVisualsTest, TransitionEndsWhenThePageGrowsPastTheLimit) {
+  tools::PageModel& page = AddPage("Main", kRed);
+  page.flags.transition = 12;
+  page.flags.transitionDuration = 1000;
+  Start();
+  ASSERT_TRUE(Form(1).Transition().Running());
+  Win(1).SetClientSize({4000, 2200});
+  desktop.loop.Advance(20);
+  EXPECT_FALSE(Form(1).Transition().Running());
+  EXPECT_EQ(Win(1).PixelAt(5, 5), (Rgba{255, 0, 0, 255}));
+}
+
 TEST_F(PageVisualsTest, PageCursorFromTheRecord) {
   tools::PageModel& page = AddPage("Main", kRed);
   page.cursor = 7;

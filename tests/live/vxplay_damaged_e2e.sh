@@ -44,8 +44,10 @@ spoil() {
   cp "$work/demo.exe" "$work/cases/$1.exe"
   head -c "$3" /dev/zero | tr '\0' "\\$4" | dd of="$work/cases/$1.exe" bs=1 seek="$2" conv=notrunc status=none
 }
-for n in 0 1 2 63 64 200 512 1024; do cut_at "cut-$n" "$n"; done
-for percent in 10 30 50 70 90 99; do cut_at "cut-$percent-percent" $((size * percent / 100)); done
+# Header boundaries: nothing, inside the MZ header, at the PE offset, past the
+# PE headers; then the resource and trailer regions.
+for n in 0 2 64 1024; do cut_at "cut-$n" "$n"; done
+for percent in 10 50 90 99; do cut_at "cut-$percent-percent" $((size * percent / 100)); done
 cut_at cut-minus-16 $((size - 16))
 cut_at plays-cut-minus-1 $((size - 1))
 spoil no-mz 0 2 130
