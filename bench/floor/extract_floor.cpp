@@ -6,7 +6,9 @@
 #include <cstdio>
 #include <fstream>
 #include <iostream>
+#include <memory>
 #include <string>
+#include <string_view>
 
 #include "util/pe_resources.h"
 
@@ -17,9 +19,12 @@ int main(int argc, char** argv) {
   }
   std::ifstream in(argv[1], std::ios::binary | std::ios::ate);
   if (!in) return 1;
-  std::string image(static_cast<std::size_t>(in.tellg()), '\0');
+  // A buffer the read fills without zeroing it first, as the players read.
+  const auto size = static_cast<std::size_t>(in.tellg());
+  const std::unique_ptr<char[]> buffer(new char[size]);
   in.seekg(0);
-  in.read(image.data(), static_cast<std::streamsize>(image.size()));
+  in.read(buffer.get(), static_cast<std::streamsize>(size));
+  const std::string_view image(buffer.get(), size);
   const auto leaves = vx::ReadResourceTree(image, vx::InspectPeImage(image));
   int written = 0;
   for (int n = 1;; ++n) {

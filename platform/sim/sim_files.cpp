@@ -36,10 +36,10 @@ class SimFile : public platform::File {
   void Seek(std::uint64_t position) override { position_ = position; }
   std::string Read(std::size_t count) override {
     if (owner_.readErrors_.count(key_)) throw OsError("Read error on " + key_);
-    const std::string& data = Data();
+    const std::string_view data = Data();
     if (position_ > data.size() || count > data.size() - position_)
       throw OsError("Read past the end of " + key_);
-    std::string out = data.substr(static_cast<std::size_t>(position_), count);
+    std::string out(data.substr(static_cast<std::size_t>(position_), count));
     position_ += count;
     return out;
   }
@@ -53,7 +53,7 @@ class SimFile : public platform::File {
       owner_.writeErrors_.insert(key_);
       throw OsError("Write error on " + key_ + ". There is not enough space on the disk");
     }
-    std::string& data = owner_.files_[key_];
+    std::string& data = owner_.files_[key_].Mutable();
     if (position_ > data.size()) data.resize(static_cast<std::size_t>(position_), '\0');
     const auto at = static_cast<std::size_t>(position_);
     if (at == data.size()) {
@@ -66,14 +66,14 @@ class SimFile : public platform::File {
   }
   void Resize(std::uint64_t size) override {
     if (!writable_) throw OsError("File not open for writing: " + key_);
-    owner_.files_[key_].resize(static_cast<std::size_t>(size), '\0');
+    owner_.files_[key_].Mutable().resize(static_cast<std::size_t>(size), '\0');
   }
 
  private:
-  const std::string& Data() {
+  std::string_view Data() {
     auto it = owner_.files_.find(key_);
     if (it == owner_.files_.end()) throw OsError("File was deleted: " + key_);
-    return it->second;
+    return it->second.View();
   }
   SimFiles& owner_;
   std::string key_;
@@ -91,7 +91,7 @@ SimFiles::SimFiles(SimLog& log, const SimCodePages& codePages) : log_(log), code
 void SimFiles::AddFile(const std::string& path, std::string bytes) {
   const std::string key = Key(path);
   AddDirectory(ParentKey(key));
-  files_[key] = std::move(bytes);
+  files_[key] = FileBytes(std::move(bytes));
   shownNames_.emplace(key, path);
 }
 
@@ -108,9 +108,12 @@ void SimFiles::InjectReadError(const std::string& path) { readErrors_.insert(Key
 void SimFiles::InjectWriteError(const std::string& path) { writeErrors_.insert(Key(path)); }
 void SimFiles::SetReadOnly(const std::string& path) { readOnly_.insert(Key(path)); }
 
-void SimFiles::SetOwnExecutable(const std::string& path, std::string bytes) {
+void SimFiles::SetOwnExecutable(const std::string& path, FileBytes bytes) {
   ownPath_ = path;
-  AddFile(path, std::move(bytes));
+  const std::string key = Key(path);
+  AddDirectory(ParentKey(key));
+  files_[key] = std::move(bytes);
+  shownNames_.emplace(key, path);
 }
 
 void SimFiles::SetOwnResource(const std::string& name, std::string bytes) {
@@ -121,7 +124,7 @@ void SimFiles::UseResourcesOfOwnExecutable() { resourcesFromImage_ = true; }
 
 std::string SimFiles::Contents(const std::string& path) const {
   auto it = files_.find(Key(path));
-  return it == files_.end() ? std::string() : it->second;
+  return it == files_.end() ? std::string() : std::string(it->second.View());
 }
 
 std::set<std::string> SimFiles::FilesUnder(const std::string& folder) const {
@@ -148,7 +151,7 @@ std::unique_ptr<platform::File> SimFiles::Open(const std::string& path, platform
     case platform::OpenMode::Create:
       if (!directories_.count(ParentKey(key)))
         throw OsError("Cannot create file \"" + path + "\". The system cannot find the path specified");
-      files_[key].clear();
+      files_[key] = FileBytes();
       shownNames_.emplace(key, codePages_.ToSystem(path));
       break;
   }
@@ -176,7 +179,7 @@ std::optional<std::string_view> SimFiles::OwnResourceBytes(const std::string& na
   }
   auto it = files_.find(Key(ownPath_));
   if (it == files_.end()) return std::nullopt;
-  const std::string& image = it->second;
+  const std::string_view image = it->second.View();
   if (ownIndex_.data != image.data() || ownIndex_.size != image.size()) {
     ownIndex_.data = image.data();
     ownIndex_.size = image.size();
@@ -184,7 +187,7 @@ std::optional<std::string_view> SimFiles::OwnResourceBytes(const std::string& na
   }
   const auto leaf = FindRcDataLeaf(ownIndex_.leaves, name);
   if (!leaf) return std::nullopt;
-  return std::string_view(image).substr(static_cast<std::size_t>(leaf->dataOffset), leaf->size);
+  return image.substr(static_cast<std::size_t>(leaf->dataOffset), leaf->size);
 }
 
 std::optional<std::string> SimFiles::ReadOwnResource(const std::string& name) {
@@ -196,9 +199,20 @@ std::optional<std::string> SimFiles::ReadOwnResource(const std::string& name) {
 bool SimFiles::ExtractOwnResource(const std::string& name, const std::string& path) {
   const auto bytes = OwnResourceBytes(name);
   if (!bytes) return false;
-  // Through a file as any write, so failures and the log stay the same;
-  // the disk's copy is the only one made.
-  Open(path, platform::OpenMode::Create)->Write(*bytes);
+  const std::string key = SystemKey(path);
+  const std::string ownKey = Key(ownPath_);
+  if (!resourcesFromImage_ || key == ownKey || writeErrors_.count(key) != 0) {
+    // Through a file as any write, so failures and the log stay the same.
+    const std::string copy(*bytes);
+    Open(path, platform::OpenMode::Create)->Write(copy);
+    return true;
+  }
+  // Opened as any write would (its refusals and the name the disk shows),
+  // then it shares the executable's bytes instead of copying them.
+  Open(path, platform::OpenMode::Create);
+  FileBytes& image = files_[ownKey];
+  const auto offset = static_cast<std::size_t>(bytes->data() - image.View().data());
+  files_[key] = image.Part(offset, bytes->size());
   return true;
 }
 

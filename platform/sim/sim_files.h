@@ -11,6 +11,7 @@
 
 #include "platform/files.h"
 #include "platform/sim/sim_code_pages.h"
+#include "platform/sim/sim_file_bytes.h"
 #include "platform/sim/sim_log.h"
 #include "util/pe_resources.h"
 
@@ -32,7 +33,7 @@ class SimFiles : public platform::Files {
   void InjectWriteError(const std::string& path);
   // The file opens for reading only; it cannot be written or deleted.
   void SetReadOnly(const std::string& path);
-  void SetOwnExecutable(const std::string& path, std::string bytes);
+  void SetOwnExecutable(const std::string& path, FileBytes bytes);
   void SetOwnResource(const std::string& name, std::string bytes);
   // Takes the resources from the PE image of the own executable instead.
   void UseResourcesOfOwnExecutable();
@@ -81,7 +82,7 @@ class SimFiles : public platform::Files {
   std::string SystemKey(const std::string& path) const { return Key(codePages_.ToSystem(path)); }
   SimLog& log_;
   const SimCodePages& codePages_;
-  std::map<std::string, std::string> files_;       // key -> contents
+  std::map<std::string, FileBytes> files_;         // key -> contents
   std::map<std::string, std::string> shownNames_;  // key -> path as first written
   std::set<std::string> directories_;
   std::set<std::string> openErrors_;

@@ -21,7 +21,7 @@ std::string SimFiles::ReadIniString(const std::string& file, const std::string& 
                                     const std::string& key) {
   const auto it = files_.find(SystemKey(IniPath(file)));
   if (it == files_.end()) return "";
-  return IniValue(it->second, section, key);
+  return IniValue(it->second.View(), section, key);
 }
 
 void SimFiles::WriteIniString(const std::string& file, const std::string& section, const std::string& key,
@@ -30,8 +30,8 @@ void SimFiles::WriteIniString(const std::string& file, const std::string& sectio
   const std::string fileKey = SystemKey(path);
   if (!Writable(fileKey) || section.empty() || key.empty()) throw OsError("Unable to write to " + path);
   const std::string entry = key + "=" + text;
-  std::string out = WithIniEntry(files_.count(fileKey) ? files_[fileKey] : std::string(), section, key, text);
-  files_[fileKey] = std::move(out);
+  std::string out = WithIniEntry(files_.count(fileKey) ? files_[fileKey].View() : std::string_view(), section, key, text);
+  files_[fileKey] = FileBytes(std::move(out));
   shownNames_.emplace(fileKey, codePages_.ToSystem(path));
   log_.Add("ini " + path + " [" + section + "] " + entry);
 }

@@ -74,5 +74,49 @@ TEST_F(SimFilesTest, OwnResourcesComeFromTheTableOrFromThePeImage) {
   EXPECT_EQ(files.OwnExecutablePath(), "C:\\Shows\\show.exe");
 }
 
+
+// An extracted embedded file shares the executable's bytes; writing either
+// of them, or deleting the executable, leaves the other as it was.
+TEST_F(SimFilesTest, ExtractedFilesStayIndependentOfTheExecutable) {
+  const std::string image = test::PeBuilder().Resources({test::RcData(u"DATAE1", "embedded bytes")}).Build();
+  files.SetOwnExecutable("C:\\Shows\\show.exe", image);
+  files.UseResourcesOfOwnExecutable();
+  ASSERT_TRUE(files.ExtractOwnResource("DATAE1", "C:\\TEMP\\one.bin"));
+  ASSERT_TRUE(files.ExtractOwnResource("DATAE1", "C:\\TEMP\\two.bin"));
+  EXPECT_EQ(files.Contents("C:\\TEMP\\one.bin"), "embedded bytes");
+
+  files.Open("C:\\TEMP\\one.bin", platform::OpenMode::ReadWrite)->Write("EMBED");
+  EXPECT_EQ(files.Contents("C:\\TEMP\\one.bin"), "EMBEDded bytes");
+  EXPECT_EQ(files.Contents("C:\\TEMP\\two.bin"), "embedded bytes");
+  EXPECT_EQ(files.ReadOwnResource("DATAE1"), "embedded bytes");
+
+  auto own = files.Open("C:\\Shows\\show.exe", platform::OpenMode::ReadWrite);
+  own->Resize(0);
+  own->Write(std::string(image.size(), 'x'));
+  own.reset();
+  EXPECT_EQ(files.Contents("C:\\TEMP\\two.bin"), "embedded bytes");
+  files.RemoveFile("C:\\Shows\\show.exe");
+  auto two = files.Open("C:\\TEMP\\two.bin", platform::OpenMode::Read);
+  two->Seek(9);
+  EXPECT_EQ(two->Read(5), "bytes");
+  EXPECT_EQ(two->Size(), 14u);
+}
+
+TEST_F(SimFilesTest, ExtractingKeepsTheDisksRefusals) {
+  const std::string image = test::PeBuilder().Resources({test::RcData(u"DATAE1", "0123456789")}).Build();
+  files.SetOwnExecutable("C:\\Shows\\show.exe", image);
+  files.UseResourcesOfOwnExecutable();
+  files.InjectWriteError("C:\\TEMP\\full.bin");
+  EXPECT_THROW(files.ExtractOwnResource("DATAE1", "C:\\TEMP\\full.bin"), OsError);
+  EXPECT_EQ(files.Contents("C:\\TEMP\\full.bin"), "01234");  // half of it landed
+  files.InjectOpenError("C:\\TEMP\\locked.bin");
+  EXPECT_THROW(files.ExtractOwnResource("DATAE1", "C:\\TEMP\\locked.bin"), OsError);
+  EXPECT_THROW(files.ExtractOwnResource("DATAE1", "C:\\Nowhere\\x.bin"), OsError);
+  EXPECT_FALSE(files.ExtractOwnResource("DATAE2", "C:\\TEMP\\none.bin"));
+  // Onto the executable itself: the file becomes the resource's bytes.
+  EXPECT_TRUE(files.ExtractOwnResource("DATAE1", "C:\\Shows\\show.exe"));
+  EXPECT_EQ(files.Contents("C:\\Shows\\show.exe"), "0123456789");
+}
+
 }  // namespace
 }  // namespace vx::sim

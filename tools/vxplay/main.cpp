@@ -68,8 +68,8 @@ std::string RealFolderOf(const std::string& file) {
 }
 
 int Play(const std::string& executable, const std::string& traceFile, std::optional<unsigned> codePage) {
-  std::string bytes;
-  if (!vx::tools::ReadWholeFile(executable, bytes)) return Fail("cannot read " + executable);
+  std::optional<vx::sim::FileBytes> bytes = vx::tools::ReadExecutableFile(executable);
+  if (!bytes) return Fail("cannot read " + executable);
   std::ofstream traceOut;
   if (!traceFile.empty()) {
     traceOut.open(traceFile, std::ios::binary | std::ios::trunc);
@@ -81,7 +81,7 @@ int Play(const std::string& executable, const std::string& traceFile, std::optio
   desktop.loop.SetStartTime(WallClockNow());
   desktop.codePages.SetSystem(vx::live::AnsiCodePageOfLocale(
       vx::live::LocaleOfEnvironment(std::getenv("LC_ALL"), std::getenv("LC_CTYPE"), std::getenv("LANG"))));
-  vx::tools::PlaceOwnExecutable(desktop, std::move(bytes), name);
+  vx::tools::PlaceOwnExecutable(desktop, std::move(*bytes), name);
   desktop.process.SetCommandLine(vx::tools::PlayerCommandLine(name, codePage));
   vx::live::SandboxedFiles files(desktop.files, RealFolderOf(executable));
   const vx::live::Sandbox sandbox(vx::live::DataFolderFor(name, std::getenv("XDG_DATA_HOME"), std::getenv("HOME")));

@@ -281,11 +281,11 @@ class TourPlayer {
 
 }  // namespace
 
-int RunHeadless(std::string executableBytes, const std::string& tourText, const HeadlessOptions& options,
+int RunHeadless(sim::FileBytes executable, const std::string& tourText, const HeadlessOptions& options,
                 std::ostream& out) {
   sim::SimDesktop desktop;
   if (options.startTime) desktop.loop.SetStartTime(*options.startTime);
-  PlaceOwnExecutable(desktop, std::move(executableBytes), options.executableName);
+  PlaceOwnExecutable(desktop, std::move(executable), options.executableName);
   if (options.codePage) {
     desktop.process.SetCommandLine(PlayerCommandLine(options.executableName, options.codePage));
   }

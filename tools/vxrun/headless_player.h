@@ -8,6 +8,7 @@
 #include <string>
 
 #include "platform/loop.h"
+#include "platform/sim/sim_file_bytes.h"
 
 namespace vx::tools {
 
@@ -26,7 +27,7 @@ struct HeadlessOptions {
 // line). 0 when the tour ran through,
 // also when the presentation ended itself; 1 on a tour error (the trace
 // ends with "tour error: line N: ...").
-int RunHeadless(std::string executableBytes, const std::string& tourText, const HeadlessOptions& options,
+int RunHeadless(sim::FileBytes executable, const std::string& tourText, const HeadlessOptions& options,
                 std::ostream& out);
 
 }  // namespace vx::tools

@@ -87,9 +87,9 @@ int HeadlessMode(const std::vector<std::string>& args) {
     else return Usage();
   }
   if (executable.empty() || tourFile.empty()) return Usage();
-  std::string exe;
+  std::optional<vx::sim::FileBytes> exe = vx::tools::ReadExecutableFile(executable);
   std::string tour;
-  if (!vx::tools::ReadWholeFile(executable, exe)) {
+  if (!exe) {
     std::cerr << "vxrun: cannot read " << executable << '\n';
     return 2;
   }
@@ -102,7 +102,7 @@ int HeadlessMode(const std::vector<std::string>& args) {
   options.screenshotFolder = FolderOf(tourFile);
   if (!fixedClock) options.startTime = WallClockNow();
   options.codePage = codePage;
-  return vx::tools::RunHeadless(std::move(exe), tour, options, std::cout);
+  return vx::tools::RunHeadless(std::move(*exe), tour, options, std::cout);
 }
 
 struct Mode {

@@ -1,6 +1,7 @@
 #include "tools/vxrun/presentation_file.h"
 
 #include <filesystem>
+#include <memory>
 #include <fstream>
 
 #include "util/presentation_code_page.h"
@@ -21,13 +22,28 @@ bool ReadWholeFile(const std::string& path, std::string& bytes) {
   return static_cast<bool>(in) || size == 0;
 }
 
+std::optional<sim::FileBytes> ReadExecutableFile(const std::string& path) {
+  std::error_code error;
+  if (!std::filesystem::is_regular_file(path, error)) return std::nullopt;
+  std::ifstream in(path, std::ios::binary | std::ios::ate);
+  if (!in) return std::nullopt;
+  const std::streamoff size = in.tellg();
+  if (size < 0) return std::nullopt;
+  if (size == 0) return sim::FileBytes();
+  std::shared_ptr<char[]> buffer(new char[static_cast<std::size_t>(size)]);  // the read fills it
+  in.seekg(0);
+  if (!in.read(buffer.get(), size)) return std::nullopt;
+  const std::string_view bytes(buffer.get(), static_cast<std::size_t>(size));
+  return sim::FileBytes::Shared(std::move(buffer), bytes);
+}
+
 std::string FileNameOf(const std::string& path) {
   const auto slash = path.find_last_of('/');
   return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-void PlaceOwnExecutable(sim::SimDesktop& desktop, std::string executableBytes, const std::string& fileName) {
-  desktop.files.SetOwnExecutable(std::string(kOwnFolder) + "\\" + fileName, std::move(executableBytes));
+void PlaceOwnExecutable(sim::SimDesktop& desktop, sim::FileBytes executable, const std::string& fileName) {
+  desktop.files.SetOwnExecutable(std::string(kOwnFolder) + "\\" + fileName, std::move(executable));
   desktop.files.UseResourcesOfOwnExecutable();
 }
 

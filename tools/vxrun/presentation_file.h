@@ -12,9 +12,13 @@
 
 namespace vx::tools {
 
-// One read into a buffer of the file's size: presentations carry their
-// media, and every extra copy of them is paid for at start-up.
+// One read into a buffer of the file's size.
 bool ReadWholeFile(const std::string& path, std::string& bytes);
+
+// A presentation executable, read once into a buffer that is never zeroed
+// first: presentations carry their media, and every pass over them is paid
+// for at start-up. The simulated disk shares the buffer.
+std::optional<sim::FileBytes> ReadExecutableFile(const std::string& path);
 
 // The last part of a Unix path.
 std::string FileNameOf(const std::string& path);
@@ -23,7 +27,7 @@ std::string FileNameOf(const std::string& path);
 inline constexpr std::string_view kOwnFolder = "C:\\Presentation";
 
 // The simulated disk keeps the only copy of the bytes.
-void PlaceOwnExecutable(sim::SimDesktop& desktop, std::string executableBytes, const std::string& fileName);
+void PlaceOwnExecutable(sim::SimDesktop& desktop, sim::FileBytes executable, const std::string& fileName);
 
 // The player's command line as the presentation's process sees it: its own
 // file, and the user's code-page switch when there is one (the runtime reads
