@@ -16,6 +16,7 @@ class FileBytes {
   FileBytes() = default;
   // Bytes of its own (a conversion, as a string is a file's bytes).
   FileBytes(std::string bytes) : own_(std::move(bytes)) {}  // NOLINT(google-explicit-constructor)
+  FileBytes(const char* bytes) : own_(bytes) {}             // NOLINT(google-explicit-constructor)
   // Bytes kept alive by owner, which must not change them.
   static FileBytes Shared(std::shared_ptr<const void> owner, std::string_view bytes) {
     return FileBytes(std::move(owner), bytes);
