@@ -17,6 +17,9 @@ packages=(
   # codecs), and its media tests make their files with gst-launch-1.0.
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-libav gstreamer1.0-tools
   libgstreamer1.0-dev libgstreamer-plugins-base1.0-dev
+  # The native player's browser panes (its downloads go through libsoup,
+  # which WebKitGTK brings).
+  libwebkit2gtk-4.1-dev
   # The Wine media scenario writes its tone and clip with a script.
   python3
 )

@@ -24,6 +24,9 @@
 #include "platform/live/gst_media.h"
 #endif
 #include "platform/live/live_process.h"
+#ifdef VX_HAVE_WEBKIT
+#include "platform/live/web_panes.h"
+#endif
 #include "platform/live/live_session.h"
 #include "platform/live/message_dialog.h"
 #include "platform/live/sandbox.h"
@@ -93,7 +96,15 @@ int Play(const std::string& executable, const std::string& traceFile, std::optio
                                 [&session] { return session ? session->Window().Native() : nullptr; });
   vx::live::LiveProcess process(desktop.process, desktop.log, desktop.codePages, files, sandbox.DataFolder() + "/opened",
                                 [&session] { return session ? session->Window().Native() : nullptr; });
+#ifdef VX_HAVE_WEBKIT
+  // Pages come from the extraction folder and the executable's folder only.
+  vx::live::WebPanes panes(desktop.log, desktop.loop, files,
+                           {sandbox.DataFolder(), RealFolderOf(executable), std::string(vx::tools::kOwnFolder)},
+                           {files.TempFolder(), std::string(vx::tools::kOwnFolder)});
+  vx::live::LiveHosted hosted(desktop.hosted, desktop.log, &panes, &files);
+#else
   vx::live::LiveHosted hosted(desktop.hosted, desktop.log);
+#endif
 #ifdef VX_HAVE_GSTREAMER
   vx::live::GstMedia media(desktop.log, desktop.loop, files);
 #else
@@ -111,6 +122,9 @@ int Play(const std::string& executable, const std::string& traceFile, std::optio
   vx::live::SessionOptions options;
   options.title = name;
   options.afterWork = flush;
+#ifdef VX_HAVE_WEBKIT
+  options.onFrame = [&panes](vx::live::HostWindow& window) { panes.Place(window.Box()); };
+#endif
   options.onClose = [&app, &desktop] {
     if (!app) desktop.process.Terminate(1);
     // As closing page 1 does.
@@ -130,6 +144,9 @@ int Play(const std::string& executable, const std::string& traceFile, std::optio
     if (traceOut.is_open()) vx::tools::AttachTraceHooks(*app, desktop);
     flush();
     session = std::make_unique<vx::live::LiveSession>(desktop, options);
+#ifdef VX_HAVE_WEBKIT
+    panes.Attach(session->Window().Overlay(), session->Window().Native());
+#endif
     app->MainForm()->Window().Show();
     flush();
     exitCode = session->Run();
