@@ -3,6 +3,7 @@
 #ifdef VX_HAVE_WEBKIT
 #include "platform/live/web_browser.h"
 #include "platform/live/web_download.h"
+#include "platform/live/web_flash.h"
 #include "platform/sim/sim_forms.h"
 #endif
 
@@ -22,6 +23,15 @@ std::unique_ptr<platform::WebBrowser> LiveHosted::CreateBrowser(platform::Window
   }
 #endif
   return sim_.CreateBrowser(owner, listener);
+}
+
+std::unique_ptr<platform::FlashPlayer> LiveHosted::CreateFlashPlayer(platform::Window& owner,
+                                                                    platform::ControlListener* listener) {
+#ifdef VX_HAVE_WEBKIT
+  if (panes_ != nullptr && panes_->HasFlashPlayer())
+    return std::make_unique<LiveFlash>(dynamic_cast<sim::SimWindow&>(owner), listener, log_, panes_->Loop(), *panes_);
+#endif
+  return sim_.CreateFlashPlayer(owner, listener);
 }
 
 bool LiveHosted::DownloadToFile(const std::string& address, const std::string& file) {

@@ -1,7 +1,8 @@
 #pragma once
 // The hosted controls of the native player. Browser panes are WebKit views
 // and downloads are real when the player has WebKit (web panes given);
-// otherwise both stay the simulated ones. The Flash player is the sim's
+// otherwise both stay the simulated ones. Flash movies play in the Ruffle
+// web player where it is installed; elsewhere the Flash player is the sim's
 // (none: a movie is left out). A plug-in library (a Windows DLL) is never
 // loaded: the plug-in's host stays empty, as for a library that is missing,
 // and the log says why.
@@ -28,10 +29,9 @@ class LiveHosted : public platform::HostedControls {
   LiveHosted(platform::HostedControls& sim, sim::SimLog& log, WebPanes* panes, platform::Files* files)
       : sim_(sim), log_(log), panes_(panes), files_(files) {}
 
+  // The web player when the player has it; else the sim's (none).
   std::unique_ptr<platform::FlashPlayer> CreateFlashPlayer(platform::Window& owner,
-                                                           platform::ControlListener* listener) override {
-    return sim_.CreateFlashPlayer(owner, listener);
-  }
+                                                           platform::ControlListener* listener) override;
   std::unique_ptr<platform::WebBrowser> CreateBrowser(platform::Window& owner,
                                                       platform::ControlListener* listener) override;
   std::unique_ptr<platform::PluginHost> CreatePluginHost(platform::Window& owner,

@@ -199,14 +199,8 @@ void LiveBrowser::PageSetup() {
 
 void LiveBrowser::PaintOn(sim::SimCanvas& canvas) { canvas.FillRect(bounds_, sim::kBrowserPageColor); }
 
-platform::Rect LiveBrowser::ScreenPlace() const {
-  if (!visible_ || !window_->IsVisible()) return {};
-  const platform::Point origin = window_->ClientOrigin();
-  return {origin.x + bounds_.left, origin.y + bounds_.top, bounds_.width, bounds_.height};
-}
-
 void LiveBrowser::Follow(const Letterbox& box) {
-  windowPlace_ = ToWindowRect(box, ScreenPlace());
+  windowPlace_ = ToWindowRect(box, ScreenPlaceOf(*window_, visible_, bounds_));
   // The page scales with the virtual screen, as everything else does.
   if (box.scale > 0.0 && std::fabs(box.scale - zoom_) > 1e-3) {
     zoom_ = box.scale;
@@ -321,6 +315,7 @@ void LiveBrowser::OnTitle(GObject* view, GParamSpec* /*spec*/, gpointer self) {
   auto* pane = static_cast<LiveBrowser*>(self);
   const std::string title = Text(webkit_web_view_get_title(WEBKIT_WEB_VIEW(view)));
   pane->Later([pane, title] {
+    pane->Note("title " + title);
     if (pane->handlers_.title) pane->loop_.Dispatch([&] { pane->handlers_.title(title); });
   });
 }

@@ -21,7 +21,7 @@
 
 namespace vx::live {
 
-class LiveBrowser : public sim::SimHostedControl<platform::WebBrowser> {
+class LiveBrowser : public sim::SimHostedControl<platform::WebBrowser>, public WebPane {
  public:
   LiveBrowser(sim::SimWindow& window, platform::ControlListener* listener, sim::SimLog& log, sim::SimLoop& loop,
               WebPanes& panes);
@@ -43,12 +43,9 @@ class LiveBrowser : public sim::SimHostedControl<platform::WebBrowser> {
   void SetHandlers(platform::BrowserHandlers handlers) override { handlers_ = std::move(handlers); }
   void PaintOn(sim::SimCanvas& canvas) override;
 
-  GtkWidget* View() const { return view_; }
-  // Where the pane shows on the virtual screen now; empty while hidden.
-  platform::Rect ScreenPlace() const;
-  // Follows the frame's letterbox: the view's place and its zoom.
-  void Follow(const Letterbox& box);
-  const platform::Rect& WindowPlace() const { return windowPlace_; }
+  GtkWidget* View() const override { return view_; }
+  void Follow(const Letterbox& box) override;
+  const platform::Rect& WindowPlace() const override { return windowPlace_; }
 
  private:
   static gboolean OnDecidePolicy(WebKitWebView* view, WebKitPolicyDecision* decision, WebKitPolicyDecisionType type,

@@ -17,18 +17,35 @@
 #include "platform/live/dialog_answers.h"
 #include "platform/live/letterbox.h"
 #include "platform/sim/sim_log.h"
+#include "platform/sim/sim_forms.h"
 #include "platform/sim/sim_loop.h"
 #include "platform/types.h"
 
 namespace vx::live {
 
-class LiveBrowser;
+// A native view of the runtime's controls placed over the virtual screen.
+class WebPane {
+ public:
+  virtual ~WebPane() = default;
+  virtual GtkWidget* View() const = 0;
+  // Follows the frame's letterbox: the view's place and its zoom.
+  virtual void Follow(const Letterbox& box) = 0;
+  // Where the view is in the host window; empty while hidden.
+  virtual const platform::Rect& WindowPlace() const = 0;
+};
+
+// Where a control shows on the virtual screen: its bounds from its page's
+// client origin; empty while it or its page is hidden.
+platform::Rect ScreenPlaceOf(const sim::SimWindow& page, bool shown, platform::Rect bounds);
 
 class WebPanes {
  public:
   // pageFolders: the Windows folders local pages may come from; places:
   // where real files meet the virtual disk (a file dropped on a pane).
-  WebPanes(sim::SimLog& log, sim::SimLoop& loop, platform::Files& files, ChooserPlaces places, std::vector<std::string> pageFolders);
+  // flashFolder: the real folder of the Ruffle web player; empty or without
+  // its ruffle.js, there is no Flash player.
+  WebPanes(sim::SimLog& log, sim::SimLoop& loop, platform::Files& files, ChooserPlaces places,
+           std::vector<std::string> pageFolders, std::string flashFolder = {});
   ~WebPanes();
   WebPanes(const WebPanes&) = delete;
   WebPanes& operator=(const WebPanes&) = delete;
@@ -42,27 +59,32 @@ class WebPanes {
   WebKitWebContext* Context() const { return context_; }
   GtkWindow* Parent() const { return parent_; }
   sim::SimLoop& Loop() { return loop_; }
+  bool HasFlashPlayer() const { return hasFlash_; }
   const ChooserPlaces& Places() const { return places_; }
 
-  void Add(LiveBrowser& pane);
-  void Remove(LiveBrowser& pane);
+  void Add(WebPane& pane);
+  void Remove(WebPane& pane);
 
  private:
   static void OnLocalPage(WebKitURISchemeRequest* request, gpointer self);
   static gboolean OnChildPosition(GtkOverlay* overlay, GtkWidget* child, GdkRectangle* place, gpointer self);
   static void OnDownload(WebKitWebContext* context, WebKitDownload* download, gpointer self);
   void Serve(WebKitURISchemeRequest* request);
+  void ServeFlash(WebKitURISchemeRequest* request, const std::string& uri);
+  static void Finish(WebKitURISchemeRequest* request, const std::string& bytes, const std::string& type);
 
   sim::SimLog& log_;
   sim::SimLoop& loop_;
   platform::Files& files_;
   ChooserPlaces places_;
   std::vector<std::string> pageFolders_;
+  std::string flashFolder_;
+  bool hasFlash_ = false;
   WebKitWebsiteDataManager* data_ = nullptr;
   WebKitWebContext* context_ = nullptr;
   GtkOverlay* overlay_ = nullptr;
   GtkWindow* parent_ = nullptr;
-  std::vector<LiveBrowser*> panes_;
+  std::vector<WebPane*> panes_;
 };
 
 }  // namespace vx::live

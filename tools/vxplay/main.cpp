@@ -70,6 +70,15 @@ std::string RealFolderOf(const std::string& file) {
   return error ? std::string(".") : absolute.parent_path().string();
 }
 
+#ifdef VX_HAVE_WEBKIT
+// Where the Ruffle web player is: VX_RUFFLE_DIR, else where the installation
+// put it.
+std::string FlashPlayerFolder() {
+  const char* chosen = std::getenv("VX_RUFFLE_DIR");
+  return chosen != nullptr && *chosen != '\0' ? std::string(chosen) : std::string(VX_RUFFLE_DIR);
+}
+#endif
+
 int Play(const std::string& executable, const std::string& traceFile, std::optional<unsigned> codePage) {
   std::string bytes;
   if (!vx::tools::ReadWholeFile(executable, bytes)) return Fail("cannot read " + executable);
@@ -100,7 +109,7 @@ int Play(const std::string& executable, const std::string& traceFile, std::optio
   // Pages come from the extraction folder and the executable's folder only.
   vx::live::WebPanes panes(desktop.log, desktop.loop, files,
                            {sandbox.DataFolder(), RealFolderOf(executable), std::string(vx::tools::kOwnFolder)},
-                           {files.TempFolder(), std::string(vx::tools::kOwnFolder)});
+                           {files.TempFolder(), std::string(vx::tools::kOwnFolder)}, FlashPlayerFolder());
   vx::live::LiveHosted hosted(desktop.hosted, desktop.log, &panes, &files);
 #else
   vx::live::LiveHosted hosted(desktop.hosted, desktop.log);
@@ -135,8 +144,8 @@ int Play(const std::string& executable, const std::string& traceFile, std::optio
   };
   int exitCode = 0;
   try {
-    // No Flash player here: a movie is left out rather than ending the
-    // presentation over a control it cannot have.
+    // Where no Flash player can be had, a movie is left out rather than
+    // ending the presentation over a control it cannot have.
     vx::PlayerOptions playerOptions;
     playerOptions.leaveOutMissingFlash = true;
     playerOptions.note = [&desktop](const std::string& line) { desktop.log.Add(line); };
