@@ -5,6 +5,8 @@
 # the pane's place; a click on a link the before-navigate script cancels
 # leaves the page where it is; a click on a "vx:" link runs the pane's
 # address script, which writes what the link said and ends the presentation.
+# Under strace (when present), neither the player nor WebKit's processes
+# write anything outside the presentation's data folder.
 #   vxplay_browser_e2e.sh VXPLAY VXPACK SOURCE_DIR WORK_DIR
 # Every process runs under a timeout; every wait polls a condition.
 set -euo pipefail
@@ -74,8 +76,12 @@ wait_for 10 test -s "$work/display"
 number=$(head -1 "$work/display")
 wait_for 10 test -e "/tmp/.X11-unix/X$number"
 export DISPLAY=":$number" XDG_DATA_HOME="$work/data" HOME="$work/home"
+# The drivers' shader caches go where the player puts them.
+unset MESA_SHADER_CACHE_DIR MESA_GLSL_CACHE_DIR __GL_SHADER_DISK_CACHE_PATH
 
-timeout 60 "$vxplay" --trace "$work/trace.txt" "$work/browser.exe" >"$work/vxplay.log" 2>&1 &
+tracer=()
+if command -v strace >/dev/null; then tracer=(strace -f -qq -o "$work/strace.txt" -e trace=%file,%desc); fi
+timeout 60 "${tracer[@]}" "$vxplay" --trace "$work/trace.txt" "$work/browser.exe" >"$work/vxplay.log" 2>&1 &
 player=$!
 pids+=($player)
 traced() { grep -q "$1" "$work/trace.txt" 2>/dev/null; }
@@ -123,4 +129,12 @@ wait "$player" || true
 said="$work/data/vexorelle/browser/disk/C/VX.TXT"
 [ "$(cat "$said" 2>/dev/null)" = hello-pane ] || { echo "the vx: link did not reach its script" >&2; exit 1; }
 if grep -q '^error' "$work/trace.txt"; then grep '^error' "$work/trace.txt" >&2; exit 1; fi
+if [ -f "$work/strace.txt" ]; then
+  changing='(mkdir|mkdirat|rename|renameat|renameat2|unlink|unlinkat|rmdir|link|linkat|symlink|symlinkat'
+  changing+='|truncate|chmod|fchmodat|chown|lchown|fchownat|utime|utimes|utimensat|mknod|mknodat)'
+  outside=$(grep -E "^[0-9]+ +((open|openat|creat)\(.*(O_WRONLY|O_RDWR|O_CREAT|O_TRUNC)|$changing\()" "$work/strace.txt" |
+    grep -v ' = -1 ' | grep -oE '"[^"]*"' | tr -d '"' |
+    grep -vE "^($XDG_DATA_HOME(/vexorelle(/browser(/.*)?)?)?|$work/trace.txt|$HOME/.cache|/dev/.*|/proc/.*)$" || true)
+  [ -z "$outside" ] || { echo "written outside the data folder:" >&2; echo "$outside" | sort -u >&2; exit 1; }
+fi
 echo "vxplay showed the page in its pane, cancelled a navigation and ran the vx: link's script"

@@ -196,6 +196,7 @@ int main(int argc, char** argv) {
     const std::string data = vx::live::DataFolderFor(vx::tools::FileNameOf(executable), std::getenv("XDG_DATA_HOME"),
                                                      std::getenv("HOME"));
     vx::live::KeepToolkitFoldersIn(data + "/toolkit");
+    vx::live::KeepShaderCachesIn(data + "/toolkit");
   } catch (const std::exception&) {
     // No data folder at all: Play says so once the dialogs can.
   }
