@@ -59,4 +59,5 @@ def main():
         print(f"{hits} {total}")
 
 
-main()
+if __name__ == "__main__":
+    main()
