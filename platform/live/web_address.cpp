@@ -184,6 +184,20 @@ bool InsideFolders(const std::string& windowsPath, const std::vector<std::string
   return false;
 }
 
+NavigationOutcome OutcomeOfNavigation(const std::string& address, bool cancelled, bool offline) {
+  if (cancelled) return NavigationOutcome::Cancelled;
+  const AddressKind kind = KindOfAddress(address);
+  if (kind == AddressKind::Custom || kind == AddressKind::Other) return NavigationOutcome::NotShowable;
+  if (offline && kind == AddressKind::Web) return NavigationOutcome::Offline;
+  return NavigationOutcome::Go;
+}
+
+int ProgressPercent(double estimated) {
+  if (!(estimated > 0.0)) return 0;  // NaN too
+  if (estimated >= 1.0) return 100;
+  return static_cast<int>(estimated * 100.0 + 0.5);
+}
+
 std::string MediaTypeOf(const std::string& windowsPath) {
   struct Type {
     std::string_view extension;

@@ -45,6 +45,19 @@ std::optional<std::string> WindowsPathOfPageUri(const std::string& uri);
 // without regard to case, as the disk does); a folder itself is no page.
 bool InsideFolders(const std::string& windowsPath, const std::vector<std::string>& folders);
 
+// What becomes of a navigation once its before-navigate script has run.
+enum class NavigationOutcome {
+  Go,            // the page loads
+  Cancelled,     // the script cancelled it
+  NotShowable,   // "vx:" and other schemes no page can show: never loaded
+  Offline,       // a web address while the pane is offline
+};
+NavigationOutcome OutcomeOfNavigation(const std::string& address, bool cancelled, bool offline);
+
+// WebKit's estimated progress (0 to 1) as the percentage a progress event
+// tells, of 100.
+int ProgressPercent(double estimated);
+
 // The media type the web view is told for a served file, by its extension.
 std::string MediaTypeOf(const std::string& windowsPath);
 

@@ -95,18 +95,23 @@ bool LiveBrowser::Allowed(const std::string& address, const std::string& targetF
 }
 
 void LiveBrowser::Load(const std::string& address) {
-  const AddressKind kind = KindOfAddress(address);
-  if (kind == AddressKind::Custom || kind == AddressKind::Other) {
-    Note("navigation to " + address + " refused: not an address a page can show");
-    return;
-  }
-  if (offline_ && kind == AddressKind::Web) {
-    Note("navigation to " + address + " refused: offline");
-    return;
-  }
-  Note("navigate " + address);
+  if (!Permitted(address)) return;
   ++ownLoads_;
   webkit_web_view_load_uri(WEBKIT_WEB_VIEW(view_), PageUriOf(address).c_str());
+}
+
+bool LiveBrowser::Permitted(const std::string& address) {
+  switch (OutcomeOfNavigation(address, false, offline_)) {
+    case NavigationOutcome::NotShowable:
+      Note("navigation to " + address + " refused: not an address a page can show");
+      return false;
+    case NavigationOutcome::Offline:
+      Note("navigation to " + address + " refused: offline");
+      return false;
+    default:
+      Note("navigate " + address);
+      return true;
+  }
 }
 
 void LiveBrowser::Navigate(const std::string& address) {
@@ -267,18 +272,7 @@ gboolean LiveBrowser::OnDecidePolicy(WebKitWebView* /*view*/, WebKitPolicyDecisi
   }
   auto pending = std::make_shared<PendingDecision>(decision);
   pane->Later([pane, pending, address, frame] {
-    if (!pane->Allowed(address, frame)) return pending->Take(false);
-    const AddressKind kind = KindOfAddress(address);
-    if (kind == AddressKind::Custom || kind == AddressKind::Other) {
-      pane->Note("navigation to " + address + " refused: not an address a page can show");
-      return pending->Take(false);
-    }
-    if (pane->offline_ && kind == AddressKind::Web) {
-      pane->Note("navigation to " + address + " refused: offline");
-      return pending->Take(false);
-    }
-    pane->Note("navigate " + address);
-    pending->Take(true);
+    pending->Take(pane->Allowed(address, frame) && pane->Permitted(address));
   });
   return TRUE;
 }
@@ -305,7 +299,7 @@ gboolean LiveBrowser::OnLoadFailed(WebKitWebView* /*view*/, WebKitLoadEvent /*ev
 void LiveBrowser::OnProgress(GObject* view, GParamSpec* /*spec*/, gpointer self) {
   auto* pane = static_cast<LiveBrowser*>(self);
   const double done = webkit_web_view_get_estimated_load_progress(WEBKIT_WEB_VIEW(view));
-  const int progress = static_cast<int>(std::lround(done * 100.0));
+  const int progress = ProgressPercent(done);
   pane->Later([pane, progress] {
     if (pane->handlers_.progress) pane->loop_.Dispatch([&] { pane->handlers_.progress(progress, 100); });
   });

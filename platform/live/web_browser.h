@@ -68,6 +68,8 @@ class LiveBrowser : public sim::SimHostedControl<platform::WebBrowser>, public W
   // Loads an address the script allowed; a page that may not be loaded
   // fails with a log line.
   void Load(const std::string& address);
+  // Whether an allowed address may load (its log line either way).
+  bool Permitted(const std::string& address);
   // A new window the page asks for: the script may cancel it; else the
   // address opens in this pane.
   void NewWindow(const std::string& address);

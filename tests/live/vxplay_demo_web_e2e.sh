@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # The demo's web page in the native player under a display of its own: real
 # clicks go from the welcome page through the shapes and media pages to the
-# web page; its browser pane shows the embedded lesson page (its dark text
-# on white at the pane's place) and a click on the page's "vx:" link (found
-# by its link colour) runs the pane's address script, whose text shows.
+# web page; its browser pane, hidden until then, shows the embedded lesson
+# page (its dark text on white at the pane's place) and a click on the
+# page's "vx:" link (found by its link colour) runs the pane's address
+# script, whose text shows.
 #   vxplay_demo_web_e2e.sh VXPLAY VXPACK SOURCE_DIR WORK_DIR
 # Every process runs under a timeout; every wait polls a condition.
 set -euo pipefail
@@ -56,10 +57,16 @@ go() {
   wait_for 10 traced "^script VEXORELLE_NEW_BUTTONClick OBJ$3 "
   wait_for 10 traced "^show $4\$"
 }
+# The web page's pane loads its page at the start, hidden with its page:
+# nothing of it (no link colour) shows over the welcome page.
+wait_for 15 traced '^browser on VX_APPLICATION_FORM6: navigate complete file:///C:/.*/lesson\.htm$'
+timeout 10 xwd -silent -id "$wid" >"$work/welcome.xwd"
+read -r blue _ < <(timeout 10 python3 "$here/xwd_area.py" 191 166 640 420 blue <"$work/welcome.xwd")
+[ "${blue:-1}" -eq 0 ] || { echo "the hidden page's pane shows over the welcome page" >&2; exit 1; }
+
 go 756 541 shapes VX_APPLICATION_FORM3
 go 747 541 media VX_APPLICATION_FORM5
 go 747 541 web VX_APPLICATION_FORM6
-wait_for 10 traced '^browser on VX_APPLICATION_FORM6: navigate complete file:///C:/.*/lesson\.htm$'
 
 # The pane: (191 + 24, 166 + 56), 592 x 280; the "said" text below it at
 # (191 + 24, 166 + 340), 400 x 20.

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace vx::live {
 namespace {
 
@@ -74,6 +76,30 @@ TEST(WebAddress, PagesComeOnlyFromTheirFolders) {
   const auto climbed = WindowsPathOfPageUri(PageUriOf("C:\\TEMP\\..\\registry.txt"));
   ASSERT_TRUE(climbed.has_value());
   EXPECT_FALSE(InsideFolders(*climbed, folders));
+}
+
+TEST(WebAddress, WhatBecomesOfANavigation) {
+  EXPECT_EQ(OutcomeOfNavigation("C:\\TEMP\\page.htm", false, false), NavigationOutcome::Go);
+  EXPECT_EQ(OutcomeOfNavigation("http://example.org/", false, false), NavigationOutcome::Go);
+  EXPECT_EQ(OutcomeOfNavigation("http://example.org/", true, false), NavigationOutcome::Cancelled);
+  // Offline keeps the web out, not the presentation's own pages.
+  EXPECT_EQ(OutcomeOfNavigation("https://example.org/", false, true), NavigationOutcome::Offline);
+  EXPECT_EQ(OutcomeOfNavigation("file:///C:/TEMP/page.htm", false, true), NavigationOutcome::Go);
+  EXPECT_EQ(OutcomeOfNavigation("about:blank", false, true), NavigationOutcome::Go);
+  // A "vx:" link the script did not cancel still loads nothing.
+  EXPECT_EQ(OutcomeOfNavigation("vx:hello", false, false), NavigationOutcome::NotShowable);
+  EXPECT_EQ(OutcomeOfNavigation("javascript:alert(1)", false, false), NavigationOutcome::NotShowable);
+  EXPECT_EQ(OutcomeOfNavigation("vx:hello", true, false), NavigationOutcome::Cancelled);
+}
+
+TEST(WebAddress, ProgressIsAPercentage) {
+  EXPECT_EQ(ProgressPercent(0.0), 0);
+  EXPECT_EQ(ProgressPercent(0.1), 10);
+  EXPECT_EQ(ProgressPercent(0.995), 100);
+  EXPECT_EQ(ProgressPercent(1.0), 100);
+  EXPECT_EQ(ProgressPercent(-0.5), 0);
+  EXPECT_EQ(ProgressPercent(7.0), 100);
+  EXPECT_EQ(ProgressPercent(std::nan("")), 0);
 }
 
 TEST(WebAddress, MediaTypesByExtension) {

@@ -3,7 +3,7 @@
 share of the pixels of an area that are of a colour family, so that a test
 can poll a window until something shows.
 
-usage: xwd_area.py X Y WIDTH HEIGHT green|red|any-dark [X Y WIDTH HEIGHT FAMILY]...
+usage: xwd_area.py X Y WIDTH HEIGHT green|red|blue|any-dark [X Y WIDTH HEIGHT FAMILY]...
 One line "HITS TOTAL" for each area, in order: one read of the screenshot
 serves several checks.
 """
@@ -43,6 +43,8 @@ def count(at, width, height, x, y, w, h, family):
                 hits += g > r + 50 and g > b + 20
             elif family == "red":
                 hits += r > 150 and r > g + 80 and r > b + 80
+            elif family == "blue":
+                hits += b > 150 and b > r + 80 and b > g + 80
             else:
                 hits += r + g + b < 200
     return hits, total
