@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The native player's browser pane end to end under a display of its own: a
 # presentation made here shows an embedded page (extracted, so it exists on
-# the virtual disk only) in a pane. A screenshot shows the page's colours at
+# the virtual disk only) in a pane; a file it names outside the extraction
+# folder is refused. A screenshot shows the page's colours at
 # the pane's place; a click on a link the before-navigate script cancels
 # leaves the page where it is; a click on a "vx:" link runs the pane's
 # address script, which writes what the link said and ends the presentation.
@@ -36,6 +37,7 @@ cat >"$work/project/page.htm" <<'EOF2'
 <body style="margin:0; background:#E01010">
 <a href="other.htm" style="display:block; height:60px; background:#10C010">other</a>
 <a href="vx:hello-pane" style="display:block; height:60px; background:#1010E0">vx link</a>
+<img src="../../WINDOWS/win.ini" width="1" height="1" alt="">
 </body></html>
 EOF2
 cat >"$work/project/other.htm" <<'EOF2'
@@ -91,10 +93,12 @@ has_window() { [ -n "$(window)" ]; }
 wait_for 10 has_window
 wid=$(window)
 
-# The page was asked for, came from the virtual disk and arrived.
+# The page was asked for, came from the virtual disk and arrived; what it
+# asked for outside the extraction folder was refused.
 wait_for 10 traced '^script VEXORELLE_NEW_BROWSERNavigateComplete2'
 grep -q '^browser on .*: navigate complete file:///C:/.*/page\.htm$' "$work/trace.txt" ||
   { echo "the pane did not report its page" >&2; exit 1; }
+wait_for 10 traced '^browser cannot load file:///C:/WINDOWS/win\.ini: not a page of the presentation$'
 
 # No window manager: the host window is at (0, 0) at the virtual screen's
 # size (1024 x 768) and the frameless 400 x 300 page is centred, so the pane
