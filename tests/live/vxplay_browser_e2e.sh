@@ -4,7 +4,8 @@
 # the virtual disk only) in a pane; a file it names outside the extraction
 # folder is refused. A screenshot shows the page's colours at
 # the pane's place; a click on a link the before-navigate script cancels
-# leaves the page where it is; a click on a "vx:" link runs the pane's
+# leaves the page where it is; the host window at half the size shows the
+# pane at its scaled place, zoomed; a click on a "vx:" link runs the pane's
 # address script, which writes what the link said and ends the presentation.
 # Under strace (when present), neither the player nor WebKit's processes
 # write anything outside the presentation's data folder.
@@ -126,8 +127,15 @@ timeout 5 xdotool mousemove --window "$wid" 482 284 click 1
 wait_for 10 traced '^browser on .*: navigation to file:///C:/.*/other\.htm cancelled$'
 shoot && most 1 && most 2 || { echo "the cancelled navigation left the page" >&2; exit 1; }
 
+# Half the size: the pane follows the letterbox to (166, 127), 150 x 100,
+# and its page is zoomed with it (the 60-pixel links are 30 high).
+timeout 5 xdotool windowsize "$wid" 512 384
+checks=(166 192 150 30 red  166 128 150 26 green  0 0 160 384 red  322 0 190 384 red)
+scaled() { shoot && most 1 && most 2 && none 3 && none 4; }
+wait_for 10 scaled || { echo "the pane did not follow the scaled screen" >&2; exit 1; }
+
 # The "vx:" link: its address script runs with what the link says.
-timeout 5 xdotool mousemove --window "$wid" 482 344 click 1
+timeout 5 xdotool mousemove --window "$wid" 241 172 click 1
 wait_for 10 traced '^presentation ended with exit code'
 wait "$player" || true
 said="$work/data/vexorelle/browser/disk/C/VX.TXT"
