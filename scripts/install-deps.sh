@@ -17,6 +17,9 @@ packages=(
   # codecs), and its media tests make their files with gst-launch-1.0.
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-libav gstreamer1.0-tools
   libgstreamer1.0-dev libgstreamer-plugins-base1.0-dev
+  # The native player's browser panes (its downloads go through libsoup,
+  # which WebKitGTK brings).
+  libwebkit2gtk-4.1-dev
   # The Wine media scenario writes its tone and clip with a script.
   python3
 )
@@ -53,4 +56,21 @@ if [ ${#missing[@]} -gt 0 ]; then
     as_root apt-get update -q
     as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
   fi
+fi
+
+# Flash movies in the native player: the Ruffle web player, the one package
+# that does not come from Debian (Debian has no Flash player; docs/
+# dependencies.md says why npm). Installed into a fixed folder outside the
+# repository, at a fixed version; the build looks for it there.
+ruffle_version=0.6.0
+ruffle_dir=${VX_RUFFLE_PREFIX:-/usr/local/share/vexorelle/ruffle}
+ruffle_js=$ruffle_dir/node_modules/@ruffle-rs/ruffle/ruffle.js
+if [ ! -f "$ruffle_js" ] || ! grep -q "\"version\":\"$ruffle_version\"" "$(dirname "$ruffle_js")/package.json" 2>/dev/null; then
+  if ! command -v npm >/dev/null; then
+    as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends npm
+  fi
+  echo "Installing the Ruffle web player $ruffle_version into $ruffle_dir"
+  as_root mkdir -p "$ruffle_dir"
+  as_root npm install --prefix "$ruffle_dir" --no-audit --no-fund --no-save --ignore-scripts \
+    "@ruffle-rs/ruffle@$ruffle_version"
 fi

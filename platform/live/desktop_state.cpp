@@ -44,6 +44,12 @@ void KeepToolkitFoldersIn(const std::string& folder) {
   g_get_user_cache_dir();
 }
 
+void KeepShaderCachesIn(const std::string& folder) {
+  const std::string shaders = folder + "/shaders";
+  for (const char* name : {"MESA_SHADER_CACHE_DIR", "MESA_GLSL_CACHE_DIR", "__GL_SHADER_DISK_CACHE_PATH"})
+    g_setenv(name, shaders.c_str(), FALSE);
+}
+
 void KeepSettingsInMemory() {
   const ScopedVariable memory("GSETTINGS_BACKEND", "memory");
   // The default backend is chosen once, at its first use, and kept.

@@ -20,6 +20,14 @@ void KeepSettingsInMemory();
 // player starts see the person's own.
 void KeepToolkitFoldersIn(const std::string& folder);
 
+// Graphics drivers keep compiled shaders in the account's home, found
+// through the password database and not $HOME (Mesa: ~/.cache/
+// mesa_shader_cache; NVIDIA: ~/.nv), as soon as anything draws with GL (the
+// web views' set-up does). For the whole run their caches are
+// folder/shaders, unless the person chose a place: the drivers read the
+// variables whenever they start, so they cannot be put back.
+void KeepShaderCachesIn(const std::string& folder);
+
 // After gtk_init: the recently used list is neither read nor written.
 void TurnOffRecentFiles();
 

@@ -43,7 +43,9 @@ HostWindow::HostWindow(const std::string& title, platform::Size initialSize, Vir
   gtk_widget_set_can_focus(area_, TRUE);
   gtk_widget_add_events(area_, GDK_BUTTON_PRESS_MASK | GDK_BUTTON_RELEASE_MASK | GDK_POINTER_MOTION_MASK |
                                    GDK_SCROLL_MASK | GDK_KEY_PRESS_MASK | GDK_KEY_RELEASE_MASK);
-  gtk_container_add(GTK_CONTAINER(window_), area_);
+  overlay_ = gtk_overlay_new();
+  gtk_container_add(GTK_CONTAINER(overlay_), area_);
+  gtk_container_add(GTK_CONTAINER(window_), overlay_);
   im_ = gtk_im_multicontext_new();
   g_signal_connect(area_, "draw", G_CALLBACK(OnDraw), this);
   g_signal_connect(area_, "button-press-event", G_CALLBACK(OnButton), this);

@@ -46,6 +46,10 @@ class HostWindow {
   void ToggleFullScreen();
   bool FullScreen() const { return fullScreen_; }
   GtkWindow* Native() const { return GTK_WINDOW(window_); }
+  // Where native views (browser panes) sit over the virtual screen.
+  GtkOverlay* Overlay() const { return GTK_OVERLAY(overlay_); }
+  // How the virtual screen is scaled into the window now.
+  Letterbox Box() const { return CurrentBox(); }
 
  private:
   static gboolean OnDraw(GtkWidget* widget, cairo_t* cr, gpointer self);
@@ -65,6 +69,7 @@ class HostWindow {
   VirtualUser& user_;
   std::function<RgbaImage()> screen_;
   GtkWidget* window_ = nullptr;
+  GtkWidget* overlay_ = nullptr;
   GtkWidget* area_ = nullptr;
   GtkIMContext* im_ = nullptr;
   platform::Size lastScreen_;

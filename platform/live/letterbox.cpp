@@ -41,4 +41,13 @@ platform::Point ToScreenClamped(const Letterbox& box, double windowX, double win
   return {std::clamp(p.x, 0, std::max(0, box.screen.width - 1)), std::clamp(p.y, 0, std::max(0, box.screen.height - 1))};
 }
 
+platform::Rect ToWindowRect(const Letterbox& box, platform::Rect screen) {
+  if (box.scale <= 0.0 || screen.width <= 0 || screen.height <= 0) return {};
+  const int left = static_cast<int>(std::floor(box.left + screen.left * box.scale));
+  const int top = static_cast<int>(std::floor(box.top + screen.top * box.scale));
+  const int right = static_cast<int>(std::ceil(box.left + (screen.left + screen.width) * box.scale));
+  const int bottom = static_cast<int>(std::ceil(box.top + (screen.top + screen.height) * box.scale));
+  return {left, top, right - left, bottom - top};
+}
+
 }  // namespace vx::live

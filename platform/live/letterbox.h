@@ -25,4 +25,9 @@ std::optional<platform::Point> ToScreen(const Letterbox& box, double windowX, do
 // leaves the picture still moves the cursor along its edge.
 platform::Point ToScreenClamped(const Letterbox& box, double windowX, double windowY);
 
+// The window pixels a rectangle of the virtual screen covers, its edges
+// rounded outwards so that neighbours never leave a gap; empty when nothing
+// is drawn.
+platform::Rect ToWindowRect(const Letterbox& box, platform::Rect screen);
+
 }  // namespace vx::live

@@ -71,6 +71,7 @@ gboolean LiveSession::OnTick(gpointer self) {
   if (real - session->lastFrame_ >= session->options_.frameMs) {
     session->lastFrame_ = real;
     session->window_->Invalidate();
+    if (session->options_.onFrame) session->options_.onFrame(*session->window_);
   }
   return G_SOURCE_CONTINUE;
 }

@@ -22,6 +22,8 @@ struct SessionOptions {
   std::function<void()> onClose;
   // After every batch of work (a tick, an input event): the trace.
   std::function<void()> afterWork;
+  // With every frame: native views follow their places on the screen.
+  std::function<void(HostWindow&)> onFrame;
   // How often the host window draws the virtual screen.
   unsigned frameMs = 33;
 };

@@ -44,4 +44,30 @@ std::string_view LocaleOfEnvironment(const char* lcAll, const char* lcCtype, con
   return {};
 }
 
+std::string LanguageTagOfLocale(std::string_view locale) {
+  const std::string_view name = locale.substr(0, locale.find_first_of(".@"));
+  std::string tag;
+  std::size_t partLength = 0;
+  for (const char c : name) {
+    const bool letter = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+    const bool digit = c >= '0' && c <= '9';
+    if (c == '_' || c == '-') {
+      if (partLength == 0) return "en-US";
+      tag += '-';
+      partLength = 0;
+    } else if (letter || digit) {
+      tag += c;
+      if (++partLength > 8) return "en-US";
+    } else {
+      return "en-US";
+    }
+  }
+  const std::size_t first = tag.find('-');
+  const std::size_t language = first == std::string::npos ? tag.size() : first;
+  if (partLength == 0 || language < 2 || language > 3 || tag == "C" || tag == "POSIX") return "en-US";
+  for (std::size_t i = 0; i < language; ++i)
+    if (!((tag[i] >= 'a' && tag[i] <= 'z') || (tag[i] >= 'A' && tag[i] <= 'Z'))) return "en-US";
+  return tag;
+}
+
 }  // namespace vx::live

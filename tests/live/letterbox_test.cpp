@@ -49,5 +49,17 @@ TEST(Letterbox, AnEmptyWindowOrScreenMapsNothing) {
   EXPECT_EQ(ToScreenClamped(FitKeepingAspect({800, 600}, {0, 100}), 5.0, 5.0), (platform::Point{0, 0}));
 }
 
+TEST(Letterbox, AScreenRectangleCoversTheWindowPixelsOfItsScaledPlace) {
+  // 1024 x 768 into 1280 x 768: scale 1, 128 pixels of bar on the left.
+  const Letterbox same = FitKeepingAspect({1024, 768}, {1280, 768});
+  EXPECT_EQ(ToWindowRect(same, {20, 30, 300, 200}), (platform::Rect{148, 30, 300, 200}));
+  // Half the size: odd edges round outwards, so no gap opens beside it.
+  const Letterbox half = FitKeepingAspect({800, 600}, {1000, 300});
+  EXPECT_EQ(ToWindowRect(half, {11, 21, 101, 51}), (platform::Rect{305, 10, 51, 26}));
+  // Nothing drawn, nothing covered; an empty rectangle covers nothing.
+  EXPECT_EQ(ToWindowRect(FitKeepingAspect({800, 600}, {0, 0}), {0, 0, 10, 10}), platform::Rect{});
+  EXPECT_EQ(ToWindowRect(same, {5, 5, 0, 10}), platform::Rect{});
+}
+
 }  // namespace
 }  // namespace vx::live

@@ -3,7 +3,9 @@
 share of the pixels of an area that are of a colour family, so that a test
 can poll a window until something shows.
 
-usage: xwd_area.py X Y WIDTH HEIGHT green|red|any-dark
+usage: xwd_area.py X Y WIDTH HEIGHT green|red|blue|any-dark [X Y WIDTH HEIGHT FAMILY]...
+One line "HITS TOTAL" for each area, in order: one read of the screenshot
+serves several checks.
 """
 import struct
 import sys
@@ -31,10 +33,7 @@ def pixels(data):
     return width, height, at
 
 
-def main():
-    x, y, w, h = (int(a) for a in sys.argv[1:5])
-    family = sys.argv[5]
-    width, height, at = pixels(sys.stdin.buffer.read())
+def count(at, width, height, x, y, w, h, family):
     hits = total = 0
     for py in range(max(0, y), min(height, y + h)):
         for px in range(max(0, x), min(width, x + w)):
@@ -44,9 +43,23 @@ def main():
                 hits += g > r + 50 and g > b + 20
             elif family == "red":
                 hits += r > 150 and r > g + 80 and r > b + 80
+            elif family == "blue":
+                hits += b > 150 and b > r + 80 and b > g + 80
             else:
                 hits += r + g + b < 200
-    print(f"{hits} {total}")
+    return hits, total
 
 
-main()
+def main():
+    args = sys.argv[1:]
+    if not args or len(args) % 5 != 0:
+        raise SystemExit(__doc__)
+    width, height, at = pixels(sys.stdin.buffer.read())
+    for i in range(0, len(args), 5):
+        x, y, w, h = (int(a) for a in args[i:i + 4])
+        hits, total = count(at, width, height, x, y, w, h, args[i + 4])
+        print(f"{hits} {total}")
+
+
+if __name__ == "__main__":
+    main()

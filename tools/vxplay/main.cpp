@@ -24,6 +24,9 @@
 #include "platform/live/gst_media.h"
 #endif
 #include "platform/live/live_process.h"
+#ifdef VX_HAVE_WEBKIT
+#include "platform/live/web_panes.h"
+#endif
 #include "platform/live/live_session.h"
 #include "platform/live/message_dialog.h"
 #include "platform/live/sandbox.h"
@@ -67,6 +70,15 @@ std::string RealFolderOf(const std::string& file) {
   return error ? std::string(".") : absolute.parent_path().string();
 }
 
+#ifdef VX_HAVE_WEBKIT
+// Where the Ruffle web player is: VX_RUFFLE_DIR, else where the installation
+// put it.
+std::string FlashPlayerFolder() {
+  const char* chosen = std::getenv("VX_RUFFLE_DIR");
+  return chosen != nullptr && *chosen != '\0' ? std::string(chosen) : std::string(VX_RUFFLE_DIR);
+}
+#endif
+
 int Play(const std::string& executable, const std::string& traceFile, std::optional<unsigned> codePage) {
   std::optional<vx::sim::FileBytes> bytes = vx::tools::ReadExecutableFile(executable);
   if (!bytes) return Fail("cannot read " + executable);
@@ -93,7 +105,15 @@ int Play(const std::string& executable, const std::string& traceFile, std::optio
                                 [&session] { return session ? session->Window().Native() : nullptr; });
   vx::live::LiveProcess process(desktop.process, desktop.log, desktop.codePages, files, sandbox.DataFolder() + "/opened",
                                 [&session] { return session ? session->Window().Native() : nullptr; });
+#ifdef VX_HAVE_WEBKIT
+  // Pages come from the extraction folder and the executable's folder only.
+  vx::live::WebPanes panes(desktop.log, desktop.loop, files,
+                           {sandbox.DataFolder(), RealFolderOf(executable), std::string(vx::tools::kOwnFolder)},
+                           {files.TempFolder(), std::string(vx::tools::kOwnFolder)}, FlashPlayerFolder());
+  vx::live::LiveHosted hosted(desktop.hosted, desktop.log, &panes, &files);
+#else
   vx::live::LiveHosted hosted(desktop.hosted, desktop.log);
+#endif
 #ifdef VX_HAVE_GSTREAMER
   vx::live::GstMedia media(desktop.log, desktop.loop, files);
 #else
@@ -111,6 +131,9 @@ int Play(const std::string& executable, const std::string& traceFile, std::optio
   vx::live::SessionOptions options;
   options.title = name;
   options.afterWork = flush;
+#ifdef VX_HAVE_WEBKIT
+  options.onFrame = [&panes](vx::live::HostWindow& window) { panes.Place(window.Box()); };
+#endif
   options.onClose = [&app, &desktop] {
     if (!app) desktop.process.Terminate(1);
     // As closing page 1 does.
@@ -121,8 +144,8 @@ int Play(const std::string& executable, const std::string& traceFile, std::optio
   };
   int exitCode = 0;
   try {
-    // No Flash player here: a movie is left out rather than ending the
-    // presentation over a control it cannot have.
+    // Where no Flash player can be had, a movie is left out rather than
+    // ending the presentation over a control it cannot have.
     vx::PlayerOptions playerOptions;
     playerOptions.leaveOutMissingFlash = true;
     playerOptions.note = [&desktop](const std::string& line) { desktop.log.Add(line); };
@@ -130,6 +153,9 @@ int Play(const std::string& executable, const std::string& traceFile, std::optio
     if (traceOut.is_open()) vx::tools::AttachTraceHooks(*app, desktop);
     flush();
     session = std::make_unique<vx::live::LiveSession>(desktop, options);
+#ifdef VX_HAVE_WEBKIT
+    panes.Attach(session->Window().Overlay(), session->Window().Native());
+#endif
     app->MainForm()->Window().Show();
     flush();
     exitCode = session->Run();
@@ -170,6 +196,7 @@ int main(int argc, char** argv) {
     const std::string data = vx::live::DataFolderFor(vx::tools::FileNameOf(executable), std::getenv("XDG_DATA_HOME"),
                                                      std::getenv("HOME"));
     vx::live::KeepToolkitFoldersIn(data + "/toolkit");
+    vx::live::KeepShaderCachesIn(data + "/toolkit");
   } catch (const std::exception&) {
     // No data folder at all: Play says so once the dialogs can.
   }
