@@ -25,5 +25,5 @@ fi
 # from the same objects (docs/hostile-input.md).
 cmake --preset sanitize -DVX_WERROR=ON
 cmake --build --preset sanitize
-VX_FUZZ_TREE=build/sanitize scripts/fuzz.sh 30
+VX_FUZZ_TREE=build/sanitize scripts/fuzz.sh 20
 ctest --preset sanitize -j2
