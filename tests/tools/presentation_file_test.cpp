@@ -39,5 +39,26 @@ TEST_F(ReadWholeFileTest, AFolderAPipeAndNothingAreNoFile) {
   EXPECT_FALSE(ReadWholeFile((folder / "missing.exe").string(), bytes));
 }
 
+
+// Executables are read into their own buffer (in huge pages when large):
+// every size reads back byte for byte, and the bytes outlive the reader.
+TEST_F(ReadWholeFileTest, ExecutablesOfEverySizeReadBackWhole) {
+  for (const std::size_t size : {std::size_t{0}, std::size_t{5}, (std::size_t{2} << 20) - 1, std::size_t{2} << 20,
+                                 (std::size_t{5} << 20) + 3}) {
+    std::string bytes(size, '\0');
+    for (std::size_t i = 0; i < size; ++i) bytes[i] = static_cast<char>((i * 131 + i / 7) & 0xFF);
+    const auto path = folder / ("show" + std::to_string(size) + ".exe");
+    std::ofstream(path, std::ios::binary) << bytes;
+    std::optional<sim::FileBytes> read = ReadExecutableFile(path.string());
+    ASSERT_TRUE(read.has_value()) << size;
+    const sim::FileBytes copy = *read;
+    read.reset();
+    EXPECT_TRUE(copy.View() == bytes) << size;
+  }
+  std::filesystem::create_directories(folder / "folder.exe");
+  EXPECT_FALSE(ReadExecutableFile((folder / "folder.exe").string()).has_value());
+  EXPECT_FALSE(ReadExecutableFile((folder / "missing.exe").string()).has_value());
+}
+
 }  // namespace
 }  // namespace vx::tools
