@@ -13,20 +13,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 rm -rf "$work"
 mkdir -p "$work/home/.cache"
 
-pids=()
-cleanup() { for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done; wait 2>/dev/null || true; }
-trap cleanup EXIT
-
-# wait_for SECONDS COMMAND...: polls every 0.1 s.
-wait_for() {
-  local tenths=$(($1 * 10)); shift
-  for ((i = 0; i < tenths; i++)); do
-    if "$@"; then return 0; fi
-    sleep 0.1
-  done
-  echo "timed out waiting for: $*" >&2
-  return 1
-}
+. "$(dirname "$0")/e2e_lib.sh"
 
 timeout 60 "$vxpack" build "$src/examples/demo" -o "$work/demo.exe" \
   --player "$src/tests/fuzz/corpus/pe_resources/bare.exe" >/dev/null

@@ -24,20 +24,8 @@ rm -rf "$work"
 mkdir -p "$work"
 work=$(cd "$work" && pwd)
 
-pids=()
-cleanup() { for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done; wait 2>/dev/null || true; }
-trap cleanup EXIT
+. "$(dirname "$0")/e2e_lib.sh"
 trap 'echo "failed at line $LINENO: $BASH_COMMAND" >&2' ERR
-
-wait_for() {
-  local tenths=$(($1 * 10)); shift
-  for ((i = 0; i < tenths; i++)); do
-    if "$@"; then return 0; fi
-    sleep 0.1
-  done
-  echo "timed out waiting for: $*" >&2
-  return 1
-}
 
 # pack NAME OUT.exe: the project written to $work/NAME/project.yaml on stdin.
 pack() {
