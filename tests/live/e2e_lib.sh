@@ -2,11 +2,6 @@
 # processes a script starts (add their pids to "pids") end with it, and
 # waits poll a condition with a limit instead of sleeping a fixed time.
 
-# Under the sanitizer build: its suppressions for the system libraries the
-# player loads (WebKit among them).
-sanitizers=$(cd "$(dirname "${BASH_SOURCE[0]}")/../sanitizers" && pwd)
-export UBSAN_OPTIONS="suppressions=$sanitizers/ubsan.supp:print_stacktrace=1${UBSAN_OPTIONS:+:$UBSAN_OPTIONS}"
-
 pids=()
 e2e_cleanup() { for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done; wait 2>/dev/null || true; }
 trap e2e_cleanup EXIT
