@@ -296,7 +296,7 @@ gboolean LiveBrowser::OnLoadFailed(WebKitWebView* /*view*/, WebKitLoadEvent /*ev
   return FALSE;
 }
 
-void LiveBrowser::OnProgress(GObject* view, GParamSpec* /*spec*/, gpointer self) {
+void LiveBrowser::OnProgress(GObject* view, GParamSpec* /*property*/, gpointer self) {
   auto* pane = static_cast<LiveBrowser*>(self);
   const double done = webkit_web_view_get_estimated_load_progress(WEBKIT_WEB_VIEW(view));
   const int progress = ProgressPercent(done);
@@ -305,7 +305,7 @@ void LiveBrowser::OnProgress(GObject* view, GParamSpec* /*spec*/, gpointer self)
   });
 }
 
-void LiveBrowser::OnTitle(GObject* view, GParamSpec* /*spec*/, gpointer self) {
+void LiveBrowser::OnTitle(GObject* view, GParamSpec* /*property*/, gpointer self) {
   auto* pane = static_cast<LiveBrowser*>(self);
   const std::string title = Text(webkit_web_view_get_title(WEBKIT_WEB_VIEW(view)));
   pane->Later([pane, title] {

@@ -52,8 +52,8 @@ class LiveBrowser : public sim::SimHostedControl<platform::WebBrowser>, public W
                                  gpointer self);
   static void OnLoadChanged(WebKitWebView* view, WebKitLoadEvent event, gpointer self);
   static gboolean OnLoadFailed(WebKitWebView* view, WebKitLoadEvent event, gchar* uri, GError* error, gpointer self);
-  static void OnProgress(GObject* view, GParamSpec* spec, gpointer self);
-  static void OnTitle(GObject* view, GParamSpec* spec, gpointer self);
+  static void OnProgress(GObject* view, GParamSpec* property, gpointer self);
+  static void OnTitle(GObject* view, GParamSpec* property, gpointer self);
   static void OnMouseTarget(WebKitWebView* view, WebKitHitTestResult* hit, guint modifiers, gpointer self);
   static gboolean OnContextMenu(WebKitWebView* view, WebKitContextMenu* menu, GdkEvent* event,
                                 WebKitHitTestResult* hit, gpointer self);

@@ -10,7 +10,7 @@ namespace {
 TEST(DataFolder, UnderTheXdgDataFolderNamedAfterThePresentation) {
   EXPECT_EQ(DataFolderFor("Tour.EXE", "/data/", "/home/u"), "/data/vexorelle/Tour");
   EXPECT_EQ(DataFolderFor("/cd/My Show.exe", nullptr, "/home/u"), "/home/u/.local/share/vexorelle/My Show");
-  // A relative XDG folder is not a folder the specification allows.
+  // XDG base folders are absolute paths; a relative one counts as unset.
   EXPECT_EQ(DataFolderFor("a.exe", "rel", "/home/u"), "/home/u/.local/share/vexorelle/a");
   EXPECT_THROW(DataFolderFor("a.exe", "", nullptr), std::runtime_error);
 }
