@@ -16,3 +16,35 @@ wait_for() {
   echo "timed out waiting for: $*" >&2
   return 1
 }
+
+# play_demo: the demo ($src/examples/demo, packed with $vxpack) played by
+# $vxplay on a display of the test's own, its trace in $work/trace.txt;
+# sets wid to the host window. With it come traced PATTERN (the trace has
+# a line matching) and go X Y BUTTON FORM (a click on a page button, then
+# its script runs and FORM shows).
+play_demo() {
+  timeout 60 "$vxpack" build "$src/examples/demo" -o "$work/demo.exe" \
+    --player "$src/tests/fuzz/corpus/pe_resources/bare.exe" >/dev/null
+
+  timeout 300 Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
+  pids+=($!)
+  wait_for 10 test -s "$work/display"
+  local number
+  number=$(head -1 "$work/display")
+  wait_for 10 test -e "/tmp/.X11-unix/X$number"
+  export DISPLAY=":$number" XDG_DATA_HOME="$work/data" HOME="$work/home" VX_AUDIO_SINK="fakesink sync=true"
+
+  timeout 90 "$vxplay" --trace "$work/trace.txt" "$work/demo.exe" >"$work/vxplay.log" 2>&1 &
+  pids+=($!)
+  wait_for 30 traced '^show VX_APPLICATION_FORM1'
+  wait_for 10 demo_window_shows
+  wid=$(demo_window)
+}
+traced() { grep -q "$1" "$work/trace.txt" 2>/dev/null; }
+demo_window() { timeout 5 xdotool search --name '^demo\.exe$' | head -1; }
+demo_window_shows() { [ -n "$(demo_window)" ]; }
+go() {
+  timeout 5 xdotool mousemove "$1" "$2" click 1
+  wait_for 10 traced "^script VEXORELLE_NEW_BUTTONClick OBJ$3 "
+  wait_for 10 traced "^show $4\$"
+}

@@ -15,35 +15,13 @@ mkdir -p "$work/home/.cache"
 
 . "$(dirname "$0")/e2e_lib.sh"
 
-timeout 60 "$vxpack" build "$src/examples/demo" -o "$work/demo.exe" \
-  --player "$src/tests/fuzz/corpus/pe_resources/bare.exe" >/dev/null
-
-timeout 300 Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
-pids+=($!)
-wait_for 10 test -s "$work/display"
-number=$(head -1 "$work/display")
-wait_for 10 test -e "/tmp/.X11-unix/X$number"
-export DISPLAY=":$number" XDG_DATA_HOME="$work/data" HOME="$work/home" VX_AUDIO_SINK="fakesink sync=true"
-
-timeout 90 "$vxplay" --trace "$work/trace.txt" "$work/demo.exe" >"$work/vxplay.log" 2>&1 &
-pids+=($!)
-traced() { grep -q "$1" "$work/trace.txt" 2>/dev/null; }
-wait_for 30 traced '^show VX_APPLICATION_FORM1'
-window() { timeout 5 xdotool search --name '^demo\.exe$' | head -1; }
-has_window() { [ -n "$(window)" ]; }
-wait_for 10 has_window
-wid=$(window)
+play_demo
 
 # No window manager: the host window is at (0, 0) at the virtual screen's
 # size; the demo's 640 x 420 pages are centred with their client area at
 # (191, 166). Shapes at (510, 360) on the welcome page and Media at
 # (496, 360) on the shapes page, each 30 high; Play at (370, 60), 120 x 28,
 # on the media page; the video at (24, 60), 320 x 240.
-go() {
-  timeout 5 xdotool mousemove "$1" "$2" click 1
-  wait_for 10 traced "^script VEXORELLE_NEW_BUTTONClick OBJ$3 "
-  wait_for 10 traced "^show $4\$"
-}
 go 756 541 shapes VX_APPLICATION_FORM3
 go 747 541 media VX_APPLICATION_FORM5
 
